@@ -1,0 +1,28 @@
+#include "app/main_window.h"
+#include "app/windows.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/process_exit.h"
+#include "platform/qt_text_printer.h"
+#include "platform/random_source.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("lexmire"));
+    QApplication::setOrganizationName(QStringLiteral("Lexmire"));
+    // The program ends only through Exit, never because its last window hid.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtMessageBox messageBox;
+    QtFileDialog fileDialog;
+    QtTextPrinter printer(messageBox, fileDialog);
+    ClockSeededRandom random;
+    QtProcessExit processExit;
+    Windows windows(Platform{&messageBox, &fileDialog, &printer, &random, &processExit});
+
+    Windows::show(windows.frmMain());
+    return QApplication::exec();
+}

@@ -1,0 +1,300 @@
+#include "app/main_window.h"
+
+#include "app/windows.h"
+#include "editor/editor_window.h"
+#include "editor/word_list.h"
+#include "platform/grid_view.h"
+#include "platform/look.h"
+#include "platform/message_box.h"
+#include "platform/pictures.h"
+#include "platform/random_source.h"
+#include "platform/text_format.h"
+#include "puzzle/puzzle_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace {
+
+const QString defaultDimensions = QStringLiteral("Default (15 x 15)");
+const QString startDimensions = QStringLiteral("15 x 15");
+const QString noWords = QStringLiteral("Words in Puzzle:  0");
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Look::px(left), Look::px(top), Look::px(width), Look::px(height));
+}
+
+QPushButton *largeButton(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFont(Look::font(QStringLiteral("Arial"), 9, true, true));
+    return button;
+}
+
+QScrollBar *dimensionBar(Qt::Orientation orientation, QWidget *parent)
+{
+    auto *bar = new QScrollBar(orientation, parent);
+    bar->setRange(3, 100);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(15);
+    bar->hide();
+    return bar;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Windows &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Lexmire"));
+    setFixedSize(Look::px(5580), Look::px(5265));
+    Look::applyWindowLook(this);
+
+    cmdWords = largeButton(QStringLiteral("Edit Word List"), this);
+    cmdDimensions = largeButton(QStringLiteral("Set Dimensions"), this);
+    cmdAllClear = largeButton(QStringLiteral("Clear All"), this);
+    lstWords = new QListWidget(this);
+    Look::makeRedText(lstWords);
+    lblWordcount = new QLabel(noWords, this);
+    lblDimensionsDisplay = new QLabel(QStringLiteral("Current Dimensions ="), this);
+    lblDimensionsDisplay->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
+    lblDimensionsDisplay->setAlignment(Qt::AlignCenter);
+    lblDimDisplay = new QLabel(defaultDimensions, this);
+    lblDimDisplay->setFont(Look::font(QStringLiteral("MS Sans Serif"), 12, true));
+    lblDimDisplay->setAlignment(Qt::AlignCenter);
+    imgWordsearch = new QLabel(this);
+    whiteBar = new QWidget(this);
+    whiteBar->setObjectName(QStringLiteral("whiteBar"));
+    whiteBar->setStyleSheet(QStringLiteral("background-color: white; border: 1px solid rgb(224,224,224);"));
+    cmdAbout = new QPushButton(QStringLiteral("About"), this);
+    cmdPrint = largeButton(QStringLiteral("Display/Print Puzzle"), this);
+    cmdExit = largeButton(QStringLiteral("Exit"), this);
+
+    hsbLength = dimensionBar(Qt::Horizontal, this);
+    vsbHeight = dimensionBar(Qt::Vertical, this);
+    lblStuff = new QLabel(QStringLiteral("Enter the puzzle dimensions.  For either direction, the maximum is 100 and "
+                                         "the minimum is 3.  When finished, click the Done button."),
+                          this);
+    lblStuff->setFont(Look::font(QStringLiteral("Times New Roman"), 9.75));
+    lblStuff->setAlignment(Qt::AlignCenter);
+    lblStuff->setWordWrap(true);
+    lblStuff->hide();
+    lblCurrentDim = new QLabel(startDimensions, this);
+    lblCurrentDim->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5, true));
+    lblCurrentDim->setAlignment(Qt::AlignCenter);
+    lblCurrentDim->setStyleSheet(QStringLiteral("background-color: black; color: rgb(255,128,0);"));
+    lblCurrentDim->hide();
+    cmdDimDone = new QPushButton(QStringLiteral("Done"), this);
+    cmdDimDone->hide();
+
+    const QList<std::pair<QWidget *, QString>> names{
+        {cmdWords, QStringLiteral("cmdWords")},
+        {cmdDimensions, QStringLiteral("cmdDimensions")},
+        {cmdAllClear, QStringLiteral("cmdAllClear")},
+        {lstWords, QStringLiteral("lstWords")},
+        {lblWordcount, QStringLiteral("lblWordcount")},
+        {lblDimensionsDisplay, QStringLiteral("lblDimensionsDisplay")},
+        {lblDimDisplay, QStringLiteral("lblDimDisplay")},
+        {imgWordsearch, QStringLiteral("imgWordsearch")},
+        {cmdAbout, QStringLiteral("cmdAbout")},
+        {cmdPrint, QStringLiteral("cmdPrint")},
+        {cmdExit, QStringLiteral("cmdExit")},
+        {hsbLength, QStringLiteral("hsbLength")},
+        {vsbHeight, QStringLiteral("vsbHeight")},
+        {lblStuff, QStringLiteral("lblStuff")},
+        {lblCurrentDim, QStringLiteral("lblCurrentDim")},
+        {cmdDimDone, QStringLiteral("cmdDimDone")},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(name);
+
+    // Normal view.
+    place(cmdWords, 120, 120, 2055, 495);
+    place(cmdDimensions, 120, 675, 2055, 495);
+    place(cmdAllClear, 120, 1230, 2055, 495);
+    place(lstWords, 120, 1845, 2055, 2400);
+    place(lblWordcount, 120, 4290, 2055, 285);
+    place(lblDimensionsDisplay, 2400, 120, 3060, 375);
+    place(lblDimDisplay, 2400, 495, 3060, 345);
+    place(cmdAbout, 4560, 930, 900, 375);
+    place(imgWordsearch, 2400, 1425, 3060, 2640);
+    place(whiteBar, 2400, 4110, 3060, 60);
+    place(cmdPrint, 120, 4680, 3255, 465);
+    place(cmdExit, 3495, 4680, 1965, 465);
+    imgWordsearch->setPixmap(Pictures::wordsearch(imgWordsearch->size()));
+
+    // Dimension view.
+    place(lblStuff, 600, 180, 4740, 1260);
+    place(vsbHeight, 120, 1560, 285, 3120);
+    place(hsbLength, 600, 4860, 4860, 285);
+    place(cmdDimDone, 2040, 2280, 1500, 495);
+    place(lblCurrentDim, 1560, 3120, 2460, 435);
+
+    setTabOrder(cmdWords, cmdDimensions);
+    setTabOrder(cmdDimensions, cmdAllClear);
+    setTabOrder(cmdAllClear, cmdPrint);
+    setTabOrder(cmdPrint, cmdExit);
+    setTabOrder(cmdExit, cmdAbout);
+    setTabOrder(cmdAbout, lstWords);
+    setTabOrder(lstWords, hsbLength);
+    setTabOrder(hsbLength, vsbHeight);
+    setTabOrder(vsbHeight, cmdDimDone);
+
+    connect(cmdWords, &QPushButton::clicked, this, &MainWindow::cmdWords_Click);
+    connect(cmdDimensions, &QPushButton::clicked, this, &MainWindow::cmdDimensions_Click);
+    connect(cmdAllClear, &QPushButton::clicked, this, &MainWindow::cmdAllClear_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &MainWindow::cmdAbout_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &MainWindow::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
+    connect(cmdDimDone, &QPushButton::clicked, this, &MainWindow::cmdDimDone_Click);
+    for (QScrollBar *bar : {hsbLength, vsbHeight}) {
+        connect(bar, &QScrollBar::valueChanged, this, &MainWindow::dimensions_Change);
+        connect(bar, &QScrollBar::sliderMoved, this, &MainWindow::dimensions_Change);
+    }
+
+    // Ctrl alone with X, wherever the focus is in this window.
+    auto *exitShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_X), this);
+    exitShortcut->setContext(Qt::WindowShortcut);
+    connect(exitShortcut, &QShortcut::activated, this, &MainWindow::cmdExit_Click);
+}
+
+int MainWindow::puzzleWidth() const
+{
+    return hsbLength->value();
+}
+
+int MainWindow::puzzleHeight() const
+{
+    return vsbHeight->value();
+}
+
+QString MainWindow::dimensionText() const
+{
+    return signBlank(puzzleWidth()) + QStringLiteral(" x ") + signBlank(puzzleHeight());
+}
+
+void MainWindow::setNormalViewVisible(bool visible)
+{
+    for (QWidget *w : {static_cast<QWidget *>(cmdAbout), static_cast<QWidget *>(cmdWords),
+                       static_cast<QWidget *>(cmdDimensions), static_cast<QWidget *>(cmdPrint),
+                       static_cast<QWidget *>(cmdAllClear), static_cast<QWidget *>(imgWordsearch), whiteBar,
+                       static_cast<QWidget *>(lstWords), static_cast<QWidget *>(lblWordcount),
+                       static_cast<QWidget *>(lblDimDisplay), static_cast<QWidget *>(lblDimensionsDisplay),
+                       static_cast<QWidget *>(cmdExit)})
+        w->setVisible(visible);
+    for (QWidget *w : {static_cast<QWidget *>(hsbLength), static_cast<QWidget *>(vsbHeight),
+                       static_cast<QWidget *>(lblStuff), static_cast<QWidget *>(lblCurrentDim),
+                       static_cast<QWidget *>(cmdDimDone)})
+        w->setVisible(!visible);
+}
+
+void MainWindow::cmdWords_Click()
+{
+    setVisible(false);
+    EditorWindow *editor = m_windows.frmEdit();
+    Windows::show(editor);
+    editor->focusInput();
+}
+
+void MainWindow::cmdDimensions_Click()
+{
+    setNormalViewVisible(false);
+    cmdDimDone->setFocus();
+}
+
+void MainWindow::cmdDimDone_Click()
+{
+    setNormalViewVisible(true);
+    lblDimDisplay->setText(dimensionText());
+    cmdWords->setFocus();
+}
+
+void MainWindow::dimensions_Change()
+{
+    lblCurrentDim->setText(dimensionText());
+}
+
+void MainWindow::cmdAllClear_Click()
+{
+    hsbLength->setValue(15);
+    vsbHeight->setValue(15);
+    lblDimDisplay->setText(defaultDimensions);
+    lblCurrentDim->setText(startDimensions);
+    lblWordcount->setText(noWords);
+    lstWords->clear();
+    m_windows.frmEdit()->clearWordList();
+    PuzzleWindow *puzzle = m_windows.frmDisplay();
+    puzzle->GrdGridder->clear();
+    puzzle->optm->setChecked(true);
+}
+
+void MainWindow::cmdAbout_Click()
+{
+    m_windows.platform().messageBox->show(QStringLiteral("This program is a combined effort by\r\n"
+                                                         "the Lexmire team, who made the puzzles,\r\n"
+                                                         "and everyone who hunted the words.\r\n"
+                                                         "\r\n"
+                                                         "Winter 2026"),
+                                          QStringLiteral("Lexmire"));
+}
+
+void MainWindow::cmdPrint_Click()
+{
+    if (lstWords->count() == 0 || lstWords->item(0)->text().isEmpty()) {
+        m_windows.platform().messageBox->show(QStringLiteral("Please enter some words first; otherwise,\r\n"
+                                                             "searching will be harder than it should be."),
+                                              QStringLiteral("You Must Enter Words!"));
+        return;
+    }
+    // The puzzle window loads (and sizes its grids) before the sizes below.
+    PuzzleWindow *puzzle = m_windows.frmDisplay();
+    Windows::show(puzzle);
+    hide();
+    m_windows.platform().random->reseedFromTimeOfDay();
+    const int width = puzzleWidth();
+    const int height = puzzleHeight();
+    puzzle->GrdGridder->setCols(width);
+    puzzle->GrdGridder->setRows(height);
+    puzzle->GrdGridder->setColWidth(260);
+    for (CellGrid *grid : {&puzzle->GrdPuzzle, &puzzle->GrdAnswer}) {
+        grid->setCols(width);
+        grid->setRows(height);
+        grid->setColWidth(240);
+    }
+    // The editor's list, not this window's copy, which may be stale.
+    puzzle->setWords(m_windows.frmEdit()->words().entries());
+}
+
+void MainWindow::cmdExit_Click()
+{
+    m_windows.exitApplication();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // However it comes, a close of the main window ends the program; the close
+    // that Exit itself makes lands here with the exit already under way.
+    event->accept();
+    m_windows.exitApplication();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    // "Edit Word List" is the default button of the normal view. Buttons
+    // outside dialogs leave Return to their window, so it arrives here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && cmdWords->isVisible()) {
+        cmdWords->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

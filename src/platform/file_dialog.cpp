@@ -1,0 +1,45 @@
+#include "file_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QStringList QtFileDialog::nameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList names;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        names.append(parts.at(i));
+    return names;
+}
+
+namespace {
+
+QString runDialog(QWidget *parent, const QString &filter, QFileDialog::AcceptMode mode, QString &lastDirectory)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList names = QtFileDialog::nameFilters(filter);
+    dialog.setNameFilters(names);
+    if (!names.isEmpty())
+        dialog.selectNameFilter(names.first());
+    if (!lastDirectory.isEmpty())
+        dialog.setDirectory(lastDirectory);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    lastDirectory = QFileInfo(path).absolutePath();
+    return path;
+}
+
+} // namespace
+
+QString QtFileDialog::openFile(QWidget *parent, const QString &filter)
+{
+    return runDialog(parent, filter, QFileDialog::AcceptOpen, m_lastDirectory);
+}
+
+QString QtFileDialog::saveFile(QWidget *parent, const QString &filter)
+{
+    return runDialog(parent, filter, QFileDialog::AcceptSave, m_lastDirectory);
+}

@@ -1,0 +1,111 @@
+#include "platform/grid_view.h"
+
+#include "platform/look.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+
+class CellGridModel final : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : grid.rows(); }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : grid.cols(); }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return grid.text(index.row(), index.column());
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return {};
+    }
+
+    void resize(int rows, int cols)
+    {
+        if (rows == grid.rows() && cols == grid.cols())
+            return;
+        beginResetModel();
+        grid.resize(rows, cols);
+        endResetModel();
+    }
+
+    void cellsChanged()
+    {
+        if (grid.rows() > 0 && grid.cols() > 0)
+            emit dataChanged(index(0, 0), index(grid.rows() - 1, grid.cols() - 1), {Qt::DisplayRole});
+    }
+
+    void cellChanged(int row, int col)
+    {
+        const QModelIndex i = index(row, col);
+        emit dataChanged(i, i, {Qt::DisplayRole});
+    }
+
+    CellGrid grid;
+};
+
+GridView::GridView(QWidget *parent)
+    : QTableView(parent)
+    , m_model(new CellGridModel(this))
+{
+    setModel(m_model);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(Look::px(240));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
+    setStyleSheet(QStringLiteral("QTableView { gridline-color: white; color: black; background-color: white;"
+                                 " border: 1px solid rgb(160,160,160); }"));
+}
+
+const CellGrid &GridView::grid() const
+{
+    return m_model->grid;
+}
+
+void GridView::setRows(int rows)
+{
+    m_model->resize(rows, m_model->grid.cols());
+}
+
+void GridView::setCols(int cols)
+{
+    m_model->resize(m_model->grid.rows(), cols);
+}
+
+void GridView::setColWidth(int twips)
+{
+    m_model->grid.setColWidth(twips);
+    horizontalHeader()->setDefaultSectionSize(Look::px(twips));
+}
+
+void GridView::setText(int row, int col, const QString &text)
+{
+    m_model->grid.setText(row, col, text);
+    m_model->cellChanged(row, col);
+}
+
+void GridView::clear()
+{
+    m_model->grid.clear();
+    m_model->cellsChanged();
+}
+
+void GridView::edit(const std::function<void(CellGrid &)> &change)
+{
+    [[maybe_unused]] const int rows = m_model->grid.rows();
+    [[maybe_unused]] const int cols = m_model->grid.cols();
+    change(m_model->grid);
+    Q_ASSERT(rows == m_model->grid.rows() && cols == m_model->grid.cols());
+    m_model->cellsChanged();
+}

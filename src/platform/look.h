@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace Look {
+
+inline constexpr QColor orange{255, 128, 0};
+
+// 1 twip = 1/15 px at 96 dpi.
+constexpr int px(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QFont font(const QString &family, qreal points, bool bold = false, bool italic = false);
+
+// A white top-level window whose buttons, option buttons and frames show
+// orange faces and whose labels show orange text. The colours are set by style
+// sheet: a palette colour would be shaded by the style.
+void applyWindowLook(QWidget *window);
+
+// Red text, for the list boxes and the editor's input box.
+void makeRedText(QWidget *widget);
+
+} // namespace Look

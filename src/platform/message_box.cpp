@@ -1,0 +1,11 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+void QtMessageBox::show(const QString &text, const QString &title)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,81 @@
+#include "platform/pictures.h"
+
+#include "platform/look.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+// Letters of a 7 x 7 board; LEXMIRE runs along the diagonal.
+constexpr const char *board[] = {
+    "LQWORDS", "TEKSPAY", "HUXZLNG", "FINDMOB", "RAZCUIV", "GRIDOTR", "PUZZLEE",
+};
+constexpr int boardSize = 7;
+
+void drawBoard(QPainter &p, const QRectF &area, bool ringDiagonal)
+{
+    const qreal cell = std::min(area.width(), area.height()) / boardSize;
+    const QPointF origin(area.center().x() - cell * boardSize / 2, area.center().y() - cell * boardSize / 2);
+    QFont font = Look::font(QStringLiteral("Arial"), 10, true);
+    font.setPixelSize(std::max(6, static_cast<int>(cell * 0.62)));
+    p.setFont(font);
+    for (int r = 0; r < boardSize; ++r) {
+        for (int c = 0; c < boardSize; ++c) {
+            const QRectF box(origin.x() + c * cell, origin.y() + r * cell, cell, cell);
+            p.setPen(r == c && ringDiagonal ? QColor(200, 0, 0) : QColor(60, 60, 60));
+            p.drawText(box, Qt::AlignCenter, QString(QLatin1Char(board[r][c])));
+        }
+    }
+    if (ringDiagonal) {
+        // A rounded band along the diagonal, as a solver would ring a word.
+        p.save();
+        p.translate(origin + QPointF(cell / 2, cell / 2));
+        p.rotate(45);
+        const qreal length = (boardSize - 1) * cell * 1.41421356 + cell;
+        QPen pen(Look::orange, std::max(2.0, cell * 0.12));
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(-cell / 2, -cell * 0.45, length, cell * 0.9), cell * 0.45, cell * 0.45);
+        p.restore();
+    }
+}
+
+} // namespace
+
+namespace Pictures {
+
+QPixmap wordsearch(const QSize &size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(pixmap.rect()).adjusted(4, 4, -4, -4);
+    p.setPen(QPen(Look::orange, 3));
+    p.setBrush(QColor(255, 244, 230));
+    p.drawRoundedRect(frame, 10, 10);
+    drawBoard(p, frame.adjusted(8, 8, -8, -8), true);
+    return pixmap;
+}
+
+QPixmap printBackdrop(const QSize &size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(QColor(255, 248, 240));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(0.35);
+    drawBoard(p, QRectF(pixmap.rect()), false);
+    p.setOpacity(0.6);
+    const qreal radius = std::min(size.width(), size.height()) * 0.22;
+    const QPointF centre(size.width() * 0.62, size.height() * 0.42);
+    p.setPen(QPen(QColor(90, 60, 30), radius * 0.18));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius, radius);
+    p.setPen(QPen(QColor(90, 60, 30), radius * 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(centre + QPointF(radius * 0.72, radius * 0.72), centre + QPointF(radius * 1.6, radius * 1.6));
+    return pixmap;
+}
+
+} // namespace Pictures

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPixmap>
+
+class QSize;
+
+// Our own decorative drawings.
+namespace Pictures {
+
+// A small letter grid with a word ringed in it, for the main window.
+QPixmap wordsearch(const QSize &size);
+
+// A magnifier over letters, behind the print window's buttons.
+QPixmap printBackdrop(const QSize &size);
+
+} // namespace Pictures

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The printer as a stream of text lines, one job per endDocument().
+class TextPrinter
+{
+public:
+    virtual ~TextPrinter() = default;
+    virtual void setFontName(const QString &name) = 0;
+    virtual void printLine(const QString &line) = 0;
+    virtual void printEmptyLine() = 0;
+    virtual void endDocument() = 0;
+};
