@@ -292,7 +292,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
     // "Edit Word List" is the default button of the normal view. Buttons
     // outside dialogs leave Return to their window, so it arrives here.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && cmdWords->isVisible()) {
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !cmdWords->isHidden()) {
         cmdWords->click();
         return;
     }
