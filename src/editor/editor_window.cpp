@@ -1,8 +1,406 @@
 #include "editor/editor_window.h"
 
+#include "app/main_window.h"
+#include "app/windows.h"
+#include "editor/word_list_file.h"
+#include "editor/word_rules.h"
+#include "editor/word_sort.h"
+#include "platform/file_dialog.h"
+#include "platform/look.h"
+#include "platform/text_format.h"
+
+#include <QAbstractListModel>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <limits>
+
+// Shows the editor's WordList; the editor tells it of every change.
+class WordListModel final : public QAbstractListModel
+{
+public:
+    WordListModel(const WordList &words, QObject *parent)
+        : QAbstractListModel(parent)
+        , m_words(words)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_words.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.isValid())
+            return m_words.at(index.row());
+        return {};
+    }
+
+    void appending() { beginInsertRows({}, rowCount({}), rowCount({})); }
+    void appendDone() { endInsertRows(); }
+    void removing(int row) { beginRemoveRows({}, row, row); }
+    void removeDone() { endRemoveRows(); }
+    void resetting() { beginResetModel(); }
+    void resetDone() { endResetModel(); }
+
+private:
+    const WordList &m_words;
+};
+
+namespace {
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Look::px(left), Look::px(top), Look::px(width), Look::px(height));
+}
+
+} // namespace
+
 EditorWindow::EditorWindow(Windows &windows)
     : m_windows(windows)
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Lexmire - Edit Word List"));
+    // No close button: "Back to Main" is the way out.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(Look::px(7320), Look::px(6210));
+    Look::applyWindowLook(this);
+
+    Shape1 = new QFrame(this);
+    Shape2 = new QFrame(this);
+    for (QFrame *shape : {Shape1, Shape2})
+        shape->setStyleSheet(QStringLiteral("background-color: rgb(255,128,0); border: 1px solid rgb(96,48,0);"));
+
+    lblalert = new QLabel(this);
+    lblalert->setAlignment(Qt::AlignCenter);
+    lblalert->setFont(Look::font(QStringLiteral("Arial"), 10, true));
+    lblalert->setStyleSheet(QStringLiteral("color: red;"));
+    lblcaption = new QLabel(QStringLiteral("Enter Word:"), this);
+    txtinput = new QLineEdit(this);
+    txtinput->setMaxLength(std::numeric_limits<int>::max());
+    Look::makeRedText(txtinput);
+    cmdadd = new QPushButton(QStringLiteral("Add Word"), this);
+    cmdDelete = new QPushButton(QStringLiteral("Delete Word"), this);
+    cmdLoad = new QPushButton(QStringLiteral("Load Word List"), this);
+    cmdSave = new QPushButton(QStringLiteral("Save Word List"), this);
+    cmdClear = new QPushButton(QStringLiteral("Clear Word List"), this);
+    cmdSort = new QPushButton(QStringLiteral("Sort Word List"), this);
+    cmdBack = new QPushButton(QStringLiteral("Back to Main"), this);
+    lblcaption2 = new QLabel(QStringLiteral("List of Words"), this);
+    lstWord = new QListView(this);
+    m_model = new WordListModel(m_words, this);
+    lstWord->setModel(m_model);
+    lstWord->setUniformItemSizes(true);
+    lstWord->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstWord->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstWord->viewport()->installEventFilter(this);
+    Look::makeRedText(lstWord);
+    lblcaption4 = new QLabel(QStringLiteral("Number of Words:"), this);
+    lblnumber = new QLabel(QStringLiteral("0"), this);
+    lblnumber->setAlignment(Qt::AlignCenter);
+    lblnumber->setFont(Look::font(QStringLiteral("Arial"), 11, true));
+    lblnumber->setStyleSheet(QStringLiteral("color: black;"));
+    lblcaption3 = new QLabel(QStringLiteral("Sort List by..."), this);
+    lblcaption3->setFont(Look::font(QStringLiteral("Arial"), 9, true));
+    optascend1 = new QRadioButton(QStringLiteral("Ascending by 1st Word"), this);
+    optascend2 = new QRadioButton(QStringLiteral("Ascending by 2nd Word"), this);
+    optascendlast = new QRadioButton(QStringLiteral("Ascending by Last Word"), this);
+    optdescend1 = new QRadioButton(QStringLiteral("Descending by 1st Word"), this);
+    optdescend2 = new QRadioButton(QStringLiteral("Descending by 2nd Word"), this);
+    optdescendlast = new QRadioButton(QStringLiteral("Descending by Last Word"), this);
+    m_orderGroup = new QButtonGroup(this);
+    for (QRadioButton *option : {optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast})
+        m_orderGroup->addButton(option);
+    tmralert = new QTimer(this);
+    tmralert->setInterval(1000);
+
+    const QList<std::pair<QObject *, const char16_t *>> names{
+        {lblalert, u"lblalert"},       {lblcaption, u"lblcaption"},     {txtinput, u"txtinput"},
+        {cmdadd, u"cmdadd"},           {cmdDelete, u"cmdDelete"},       {cmdLoad, u"cmdLoad"},
+        {cmdSave, u"cmdSave"},         {cmdClear, u"cmdClear"},         {cmdSort, u"cmdSort"},
+        {cmdBack, u"cmdBack"},         {lblcaption2, u"lblcaption2"},   {lstWord, u"lstWord"},
+        {lblcaption4, u"lblcaption4"}, {lblnumber, u"lblnumber"},       {lblcaption3, u"lblcaption3"},
+        {optascend1, u"optascend1"},   {optascend2, u"optascend2"},     {optascendlast, u"optascendlast"},
+        {optdescend1, u"optdescend1"}, {optdescend2, u"optdescend2"},   {optdescendlast, u"optdescendlast"},
+        {Shape1, u"Shape1"},           {Shape2, u"Shape2"},             {tmralert, u"tmralert"},
+    };
+    for (const auto &[object, name] : names)
+        object->setObjectName(QString::fromUtf16(name));
+
+    place(lblalert, 0, 60, 7320, 330);
+    place(lblcaption, 240, 450, 3000, 255);
+    place(txtinput, 240, 720, 3000, 345);
+    const QList<QPushButton *> buttons{cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack};
+    for (int i = 0; i < buttons.size(); ++i)
+        place(buttons[i], 240, 1230 + i * 450, 3000, 375);
+    place(lblcaption2, 3600, 450, 3480, 255);
+    place(lstWord, 3600, 720, 3480, 3900);
+    place(Shape2, 3600, 4740, 3480, 420);
+    place(lblcaption4, 3720, 4800, 2040, 300);
+    lblcaption4->setStyleSheet(QStringLiteral("color: black;"));
+    place(lblnumber, 5760, 4800, 1200, 300);
+    place(lblcaption3, 240, 4470, 3000, 255);
+    place(Shape1, 240, 4740, 3000, 1290);
+    const QList<QRadioButton *> options{optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast};
+    for (int i = 0; i < options.size(); ++i)
+        place(options[i], 330, 4800 + i * 200, 2820, 195);
+
+    setTabOrder(txtinput, cmdadd);
+    QWidget *previous = cmdadd;
+    for (QWidget *next : std::initializer_list<QWidget *>{cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack,
+                                                          optascend1, optascend2, optascendlast, optdescend1,
+                                                          optdescend2, optdescendlast, lstWord}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
+    connect(cmdadd, &QPushButton::clicked, this, &EditorWindow::cmdadd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &EditorWindow::cmdDelete_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &EditorWindow::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &EditorWindow::cmdSave_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &EditorWindow::cmdClear_Click);
+    connect(cmdSort, &QPushButton::clicked, this, &EditorWindow::cmdSort_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &EditorWindow::cmdBack_Click);
+    // Enter adds even while "Add Word" is disabled.
+    connect(txtinput, &QLineEdit::returnPressed, this, &EditorWindow::cmdadd_Click);
+    connect(txtinput, &QLineEdit::textChanged, this, &EditorWindow::txtinput_Change);
+    connect(lstWord, &QListView::clicked, this, &EditorWindow::lstWord_Click);
+    connect(lstWord->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EditorWindow::lstWord_Click);
+    connect(tmralert, &QTimer::timeout, this, &EditorWindow::tmralert_Timer);
+
+    tmralert->start(); // created running; Form_Load stops it
+    Form_Load();
+}
+
+EditorWindow::~EditorWindow() = default;
+
+void EditorWindow::focusInput()
+{
+    txtinput->setFocus(Qt::OtherFocusReason);
+}
+
+int EditorWindow::selectedIndex() const
+{
+    const QModelIndexList selected = lstWord->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void EditorWindow::Form_Load()
+{
+    if (!m_orderGroup->checkedButton())
+        optascend1->setChecked(true);
+    tmralert->stop();
+    lblalert->setText(QString());
+    cmdadd->setEnabled(!txtinput->text().isEmpty());
+    cmdDelete->setEnabled(selectedIndex() >= 0);
+    lblnumber->setText(QString::number(m_words.size()));
+}
+
+void EditorWindow::Starttimer()
+{
+    tmralert->start();
+    lblalert->setText(alertmessage);
+}
+
+void EditorWindow::tmralert_Timer()
+{
+    ++alertcount;
+    if (alertcount >= 5) {
+        lblalert->setText(QString());
+        alertcount = 0;
+        tmralert->stop();
+    } else if (alertcount == 2 || alertcount == 4) {
+        lblalert->setText(alertmessage);
+    } else {
+        lblalert->setText(QString());
+    }
+}
+
+void EditorWindow::cmdadd_Click()
+{
+    lblalert->setText(QString());
+    tmralert->stop();
+    alertcount = 0;
+
+    const QString candidate = WordRules::trimBlanks(txtinput->text());
+    const WordVerdict verdict = WordRules::check(candidate, m_words);
+    if (verdict != WordVerdict::Accept) {
+        alertmessage = WordRules::message(verdict);
+        Starttimer();
+        return;
+    }
+    m_model->appending();
+    m_words.append(WordRules::asciiUpper(candidate));
+    m_model->appendDone();
+    txtinput->setText(QString());
+    Form_Load();
+}
+
+void EditorWindow::txtinput_Change()
+{
+    Form_Load();
+}
+
+void EditorWindow::lstWord_Click()
+{
+    lblnumber->setText(QString::number(m_words.size()));
+    Form_Load();
+}
+
+void EditorWindow::removeEntry(int index)
+{
+    m_model->removing(index);
+    m_words.removeAt(index);
+    m_model->removeDone();
+    lstWord->selectionModel()->clear();
+}
+
+void EditorWindow::cmdDelete_Click()
+{
+    const int index = selectedIndex();
+    if (index >= 0)
+        removeEntry(index);
+    Form_Load();
+}
+
+void EditorWindow::lstWord_DblClick()
+{
+    const int index = selectedIndex();
+    if (index >= 0)
+        removeEntry(index);
+    lblnumber->setText(QString::number(m_words.size()));
+    Form_Load();
+}
+
+bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The press before a double-click has already selected the entry under
+    // the pointer (or cleared the selection over empty space).
+    if (watched == lstWord->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        lstWord_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EditorWindow::clearWordList()
+{
+    m_model->resetting();
+    m_words.clear();
+    m_model->resetDone();
+    Form_Load();
+}
+
+void EditorWindow::cmdClear_Click()
+{
+    m_model->resetting();
+    m_words.clear();
+    m_model->resetDone();
+    m_windows.frmMain()->lstWords->clear();
+    Form_Load();
+}
+
+void EditorWindow::cmdBack_Click()
+{
+    hide();
+    MainWindow *main = m_windows.frmMain();
+    Windows::show(main);
+    if (!m_words.isEmpty()) {
+        main->lstWords->clear();
+        main->lstWords->addItems(m_words.entries());
+    }
+    main->lblWordcount->setText(QStringLiteral("Words in Puzzle: ") + signBlank(m_words.size()));
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    // A window manager may close the window despite the missing close button:
+    // treat it as the way back. Exit's own close is a plain one.
+    if (event->spontaneous() && !m_windows.isExiting()) {
+        event->ignore();
+        cmdBack_Click();
+        return;
+    }
+    event->accept();
+}
+
+void EditorWindow::reportFailure(const QString &report)
+{
+    alertmessage = report;
+    alertcount = 0;
+    Starttimer();
+}
+
+void EditorWindow::cmdLoad_Click()
+{
+    const QString path =
+        m_windows.platform().fileDialog->openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
+    if (path.isEmpty())
+        return;
+    const WordListFile::ReadResult result = WordListFile::read(path);
+    for (const QString &field : result.parsed.fields) {
+        txtinput->setText(field);
+        cmdadd_Click();
+    }
+    if (!result.error.isEmpty()) {
+        reportFailure(QStringLiteral("Could not load %1: %2").arg(QFileInfo(path).fileName(), result.error));
+        return;
+    }
+    Form_Load();
+    txtinput->setText(QString());
+}
+
+void EditorWindow::cmdSave_Click()
+{
+    const QString path =
+        m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter));
+    if (path.isEmpty())
+        return;
+    const QString error = WordListFile::write(path, m_words.entries());
+    if (!error.isEmpty()) {
+        reportFailure(QStringLiteral("Could not save %1: %2").arg(QFileInfo(path).fileName(), error));
+        return;
+    }
+    txtinput->setText(QString());
+    Form_Load();
+}
+
+void EditorWindow::Sortfirst()
+{
+    m_model->resetting();
+    m_words.reorder(WordSort::sorted(m_words.entries(), SortOrder::AscendingFirst));
+    m_model->resetDone();
+}
+
+void EditorWindow::cmdSort_Click()
+{
+    const std::pair<QRadioButton *, SortOrder> orders[] = {
+        {optascend1, SortOrder::AscendingFirst},   {optascend2, SortOrder::AscendingSecond},
+        {optascendlast, SortOrder::AscendingLast}, {optdescend1, SortOrder::DescendingFirst},
+        {optdescend2, SortOrder::DescendingSecond}, {optdescendlast, SortOrder::DescendingLast},
+    };
+    for (const auto &[option, order] : orders) {
+        if (!option->isChecked())
+            continue;
+        if (order == SortOrder::AscendingFirst) {
+            Sortfirst();
+        } else {
+            m_model->resetting();
+            m_words.reorder(WordSort::sorted(m_words.entries(), order));
+            m_model->resetDone();
+        }
+        break;
+    }
+    lstWord->selectionModel()->clear();
+    Form_Load();
 }
