@@ -6,9 +6,16 @@
 #include <QWidget>
 
 class GridView;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
 class QRadioButton;
+class QTimer;
 class Windows;
 
+// Where a puzzle is generated, shown, and its key looked at.
 class PuzzleWindow final : public QWidget
 {
     Q_OBJECT
@@ -16,14 +23,53 @@ class PuzzleWindow final : public QWidget
 public:
     explicit PuzzleWindow(Windows &windows);
 
-    void setWords(const QStringList &words) { m_words = words; }
+    // Replaces the visible word list, marking what the last puzzle did not hide.
+    void setWords(const QStringList &words);
 
+    // The attempt limit of the selected level of thought.
+    std::int64_t attemptLimit() const;
+
+    QProgressBar *Progress = nullptr;
+    QLabel *LblDone = nullptr;
+    QLabel *lblNotice = nullptr; // why the last Generate had nothing to place
     GridView *GrdGridder = nullptr;
+    QListWidget *lstWerds = nullptr;
+    QPushButton *cmdGenerate = nullptr;
+    QPushButton *cmdPuzzle = nullptr;
+    QPushButton *cmdAnswer = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *Command1 = nullptr;
+    QLabel *lblGenerating = nullptr;
+    QTimer *TmrDone = nullptr;
+    QFrame *band = nullptr;
+    QLabel *lblcaption = nullptr;
+    QRadioButton *optvf = nullptr;
     QRadioButton *optm = nullptr;
+    QRadioButton *optvs = nullptr;
+
+    // Out of sight: the finished puzzle and its key, as the printer reads them.
     CellGrid GrdPuzzle;
     CellGrid GrdAnswer;
+    QStringList lstUsed;    // placed, in placing order
+    QStringList lstnotused; // given up
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Form_Load();
+    void cmdGenerate_Click();
+    void cmdPuzzle_Click();
+    void cmdAnswer_Click();
+    void cmdPrint_Click();
+    void Command1_Click();
+    void TmrDone_Timer();
 
 private:
+    void setButtonRowVisible(bool visible);
+    void markWordsNotHidden();
+
     Windows &m_windows;
-    QStringList m_words;
+    CellGrid m_answerTable{110, 110};
+    bool m_generated = false;
 };
