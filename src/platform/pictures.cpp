@@ -9,7 +9,7 @@ namespace {
 
 // Letters of a 7 x 7 board; LEXMIRE runs along the diagonal.
 constexpr const char *board[] = {
-    "LQWORDS", "TEKSPAY", "HUXZLNG", "FINDMOB", "RAZCUIV", "GRIDOTR", "PUZZLEE",
+    "LQWORDS", "TEKSPAY", "HUXZLNG", "FINMDOB", "RAZCIUV", "GRIDORT", "PUZZLEE",
 };
 constexpr int boardSize = 7;
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/windows.h"
+#include "fakes.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+// A fresh program for one test: fake seams, the registry, the main window shown.
+struct TestProgram
+{
+    TestProgram();
+    ~TestProgram();
+
+    FakePlatform fakes;
+    std::unique_ptr<Windows> windows;
+};
+
+// Records the objectName of every top-level window that receives a close.
+class CloseRecorder final : public QObject
+{
+public:
+    using QObject::QObject;
+    void watch(QObject *window) { window->installEventFilter(this); }
+    QStringList closed;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
