@@ -2,8 +2,11 @@
 
 #include "app/main_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 TestProgram::TestProgram()
     : windows(std::make_unique<Windows>(fakes.platform()))
@@ -18,4 +21,14 @@ bool CloseRecorder::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Close)
         closed.append(watched->objectName());
     return QObject::eventFilter(watched, event);
+}
+
+void closeFromWindowManager(QWidget *window)
+{
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    // sendEvent() would clear the spontaneous flag again.
+    QCoreApplication::instance()->notify(window, &event);
+    if (event.isAccepted())
+        window->hide();
 }

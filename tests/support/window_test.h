@@ -4,6 +4,7 @@
 #include "fakes.h"
 
 #include <QObject>
+#include <QWidget>
 #include <QStringList>
 
 #include <memory>
@@ -17,6 +18,9 @@ struct TestProgram
     FakePlatform fakes;
     std::unique_ptr<Windows> windows;
 };
+
+// Sends the close a window manager would (its title-bar button): a spontaneous one.
+void closeFromWindowManager(QWidget *window);
 
 // Records the objectName of every top-level window that receives a close.
 class CloseRecorder final : public QObject
