@@ -73,7 +73,7 @@ EditorWindow::EditorWindow(Windows &windows)
     setWindowTitle(QStringLiteral("Lexmire - Edit Word List"));
     // No close button: "Back to Main" is the way out.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(Look::px(7320), Look::px(6210));
+    setFixedSize(Look::px(7320), Look::px(6540));
     Look::applyWindowLook(this);
 
     Shape1 = new QFrame(this);
@@ -150,10 +150,10 @@ EditorWindow::EditorWindow(Windows &windows)
     lblcaption4->setStyleSheet(QStringLiteral("color: black;"));
     place(lblnumber, 5760, 4800, 1200, 300);
     place(lblcaption3, 240, 4470, 3000, 255);
-    place(Shape1, 240, 4740, 3000, 1290);
+    place(Shape1, 240, 4740, 3000, 1620);
     const QList<QRadioButton *> options{optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast};
     for (int i = 0; i < options.size(); ++i)
-        place(options[i], 330, 4800 + i * 200, 2820, 195);
+        place(options[i], 330, 4800 + i * 255, 2820, 240);
 
     setTabOrder(txtinput, cmdadd);
     QWidget *previous = cmdadd;
@@ -337,7 +337,6 @@ void EditorWindow::closeEvent(QCloseEvent *event)
 void EditorWindow::reportFailure(const QString &report)
 {
     alertmessage = report;
-    alertcount = 0;
     Starttimer();
 }
 

@@ -15,6 +15,9 @@ QFont font(const QString &family, qreal points, bool bold, bool italic)
 
 void applyWindowLook(QWidget *window)
 {
+    // Narrow enough for the captions to fit the twip layouts; a control with a
+    // font of its own keeps it.
+    window->setFont(font(QStringLiteral("Arial"), 8));
     window->setStyleSheet(QStringLiteral(
         "QWidget#%1 { background-color: white; }"
         "QPushButton { background-color: rgb(255,128,0); color: black; border: 1px solid rgb(96,48,0);"

@@ -51,6 +51,8 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     Progress->setRange(0, 100);
     Progress->setValue(0);
     Progress->setTextVisible(false);
+    Progress->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid rgb(160,160,160); background: white; }"
+                                           "QProgressBar::chunk { background-color: rgb(255,128,0); }"));
     LblDone = new QLabel(QStringLiteral("DONE!"), this);
     LblDone->setFont(Look::font(QStringLiteral("Arial"), 21.75, true));
     LblDone->setAlignment(Qt::AlignCenter);
@@ -103,11 +105,11 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     place(lblNotice, 120, 90, 7455, 330);
     place(GrdGridder, 120, 540, 5655, 5655);
     place(lstWerds, 5880, 540, 1695, 5655);
-    place(cmdGenerate, 120, 6285, 1200, 390);
-    place(cmdPuzzle, 1380, 6285, 1740, 390);
-    place(cmdAnswer, 3180, 6285, 1680, 390);
-    place(cmdPrint, 4920, 6285, 1260, 390);
-    place(Command1, 6240, 6285, 1335, 390);
+    place(cmdGenerate, 120, 6285, 1005, 390);
+    place(cmdPuzzle, 1185, 6285, 1845, 390);
+    place(cmdAnswer, 3090, 6285, 1755, 390);
+    place(cmdPrint, 4905, 6285, 1305, 390);
+    place(Command1, 6270, 6285, 1305, 390);
     place(lblGenerating, 120, 6225, 7455, 510);
     place(band, 60, 6765, 7575, 495);
     place(lblcaption, 180, 6795, 2700, 435);
