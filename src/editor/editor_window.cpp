@@ -337,6 +337,7 @@ void EditorWindow::closeEvent(QCloseEvent *event)
 void EditorWindow::reportFailure(const QString &report)
 {
     alertmessage = report;
+    alertcount = 0;
     Starttimer();
 }
 
