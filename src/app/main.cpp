@@ -2,17 +2,25 @@
 #include "app/windows.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/process_exit.h"
 #include "platform/qt_text_printer.h"
 #include "platform/random_source.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("lexmire"));
     QApplication::setOrganizationName(QStringLiteral("Lexmire"));
+    // Not applicationDisplayName: Qt would append it to every window title.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lexmire"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(Pictures::appIcon(size));
+    QApplication::setWindowIcon(icon);
     // The program ends only through Exit, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -78,4 +78,33 @@ QPixmap printBackdrop(const QSize &size)
     return pixmap;
 }
 
+QPixmap appIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Look::orange);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 36, 36);
+    p.setBrush(QColor(0xff, 0xf6, 0xec));
+    p.drawRoundedRect(QRectF(28, 28, 200, 200), 20, 20);
+    QFont font = Look::font(QStringLiteral("Arial"), 10, true);
+    font.setPixelSize(44);
+    p.setFont(font);
+    p.setPen(QColor(0x50, 0x30, 0x14));
+    const char *letters = "LQWTEKHUX";
+    for (int i = 0; i < 9; ++i) {
+        const QRectF box(38 + (i % 3) * 60, 44 + (i / 3) * 60, 60, 60);
+        p.drawText(box, Qt::AlignCenter, QString(QLatin1Char(letters[i])));
+    }
+    p.translate(68, 74);
+    p.rotate(45);
+    p.setPen(QPen(QColor(0xd0, 0, 0), 10));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(-26, -28, 222, 56), 28, 28);
+    return pixmap;
+}
+
 } // namespace Pictures
