@@ -1,6 +1,9 @@
 #include "window_test.h"
 
 #include "app/main_window.h"
+#include "editor/editor_window.h"
+
+#include <QLineEdit>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,4 +34,14 @@ void closeFromWindowManager(QWidget *window)
     QCoreApplication::instance()->notify(window, &event);
     if (event.isAccepted())
         window->hide();
+}
+
+void enterWords(Windows &windows, const QStringList &words)
+{
+    EditorWindow *editor = windows.frmEdit();
+    for (const QString &word : words) {
+        editor->txtinput->setText(word);
+        QMetaObject::invokeMethod(editor, "cmdadd_Click");
+    }
+    QMetaObject::invokeMethod(editor, "cmdBack_Click");
 }

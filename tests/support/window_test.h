@@ -19,6 +19,9 @@ struct TestProgram
     std::unique_ptr<Windows> windows;
 };
 
+// Types each word into the editor and adds it, then goes back to the main window.
+void enterWords(Windows &windows, const QStringList &words);
+
 // Sends the close a window manager would (its title-bar button): a spontaneous one.
 void closeFromWindowManager(QWidget *window);
 
