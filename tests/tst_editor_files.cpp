@@ -123,9 +123,10 @@ void TestEditorFiles::save_data()
     QTest::addColumn<QByteArray>("expected");
 
     const QStringList catNewYork{QStringLiteral("CAT"), QStringLiteral("NEW YORK")};
-    QTest::newRow("CAT, NEW YORK") << catNewYork << QStringLiteral("words.lx") << QByteArray()
-                                   << QByteArray("\x22\x43\x41\x54\x22\x0D\x0A\x22\x4E\x45\x57\x20\x59\x4F\x52\x4B\x22\x0D\x0A",
-                                                 19);
+    const QByteArray catNewYorkBytes("\x22\x43\x41\x54\x22\x0D\x0A"
+                                     "\x22\x4E\x45\x57\x20\x59\x4F\x52\x4B\x22\x0D\x0A",
+                                     19);
+    QTest::newRow("CAT, NEW YORK") << catNewYork << QStringLiteral("words.lx") << QByteArray() << catNewYorkBytes;
     QTest::newRow("empty list") << QStringList() << QStringLiteral("empty.lx") << QByteArray() << QByteArray();
     QTest::newRow("no extension added") << QStringList{QStringLiteral("A  B")} << QStringLiteral("words")
                                         << QByteArray() << QByteArray("\"A  B\"\r\n");
@@ -264,7 +265,14 @@ void TestEditorFiles::cancel()
     QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
-enum class Failure { MissingFile, FolderToLoad, UnterminatedQuote, OnlyUnterminatedQuote, SaveUnderAFile, SaveOverAFolder };
+enum class Failure {
+    MissingFile,
+    FolderToLoad,
+    UnterminatedQuote,
+    OnlyUnterminatedQuote,
+    SaveUnderAFile,
+    SaveOverAFolder,
+};
 Q_DECLARE_METATYPE(Failure)
 
 void TestEditorFiles::failures_data()
@@ -390,8 +398,6 @@ void TestEditorFiles::sort_data()
         << QStringLiteral("optascend2") << catFirst << QStringList{cat, bigCat, nyc, zebra};
     QTest::newRow("ascending last, animals") << QStringLiteral("optascendlast") << animals
                                              << QStringList{bigCat, cat, nyc, zebra};
-    QTest::newRow("ascending last, CAT first keeps its place")
-        << QStringLiteral("optascendlast") << catFirst << QStringList{cat, bigCat, nyc, zebra};
     QTest::newRow("descending 1st, animals") << QStringLiteral("optdescend1") << animals
                                              << QStringList{zebra, nyc, cat, bigCat};
     QTest::newRow("descending 2nd, animals") << QStringLiteral("optdescend2") << animals
@@ -400,8 +406,6 @@ void TestEditorFiles::sort_data()
                                                << QStringList{zebra, nyc, bigCat, cat};
     QTest::newRow("descending last, animals") << QStringLiteral("optdescendlast") << animals
                                               << QStringList{zebra, nyc, bigCat, cat};
-    QTest::newRow("descending last, CAT first") << QStringLiteral("optdescendlast") << catFirst
-                                                << QStringList{zebra, nyc, bigCat, cat};
     QTest::newRow("empty list") << QStringLiteral("optdescend2") << QStringList() << QStringList();
 }
 
