@@ -1,0 +1,103 @@
+// The puzzle window at its largest: Generate at 100 x 100 "Quillo Bashing"
+// (goals: 1,000 words under 50 ms, 30,000 under 300 ms) and Display Whole
+// Puzzle of a 100 x 100 puzzle (goal: under 30 ms), each including the paint.
+#include "app/main_window.h"
+#include "editor/editor_window.h"
+#include "platform/random_source.h"
+#include "puzzle/puzzle_window.h"
+#include "window_test.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+QStringList distinctWords(int count)
+{
+    std::mt19937 engine(99);
+    std::uniform_int_distribution<int> length(3, 12), letter(0, 25);
+    QSet<QString> seen;
+    QStringList words;
+    while (words.size() < count) {
+        QString word;
+        for (int i = length(engine); i > 0; --i)
+            word += QLatin1Char(static_cast<char>('A' + letter(engine)));
+        if (!seen.contains(word)) {
+            seen.insert(word);
+            words.append(word);
+        }
+    }
+    return words;
+}
+
+// A 100 x 100 puzzle window, shown, with `count` words handed over.
+struct BigPuzzle
+{
+    explicit BigPuzzle(int count)
+    {
+        Platform platform = fakes.platform();
+        platform.random = &random;
+        windows = std::make_unique<Windows>(platform);
+        Windows::show(windows->frmMain());
+        enterWords(*windows, distinctWords(count));
+        windows->frmMain()->hsbLength->setValue(100);
+        windows->frmMain()->vsbHeight->setValue(100);
+        windows->frmMain()->cmdPrint->click();
+        puzzle = windows->frmDisplay();
+        puzzle->optvs->setChecked(true);
+        QApplication::processEvents();
+    }
+
+    FakePlatform fakes;
+    ClockSeededRandom random;
+    std::unique_ptr<Windows> windows;
+    PuzzleWindow *puzzle = nullptr;
+};
+
+void BM_GenerateClick(benchmark::State &state)
+{
+    BigPuzzle big(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        big.random.reseed(1234.5);
+        big.puzzle->cmdGenerate->click();
+        QApplication::processEvents(); // the paint that follows the click
+    }
+    state.counters["placed"] = static_cast<double>(big.puzzle->lstUsed.size());
+}
+BENCHMARK(BM_GenerateClick)->Arg(1000)->Arg(30000)->Unit(benchmark::kMillisecond);
+
+void BM_DisplayWholePuzzle(benchmark::State &state)
+{
+    BigPuzzle big(1000);
+    big.puzzle->cmdGenerate->click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        big.puzzle->cmdAnswer->click(); // so every display changes the cells
+        big.puzzle->repaint();
+        state.ResumeTiming();
+        big.puzzle->cmdPuzzle->click();
+        big.puzzle->repaint();
+    }
+}
+BENCHMARK(BM_DisplayWholePuzzle)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
