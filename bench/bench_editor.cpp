@@ -3,50 +3,30 @@
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
 #include "window_test.h"
+#include "word_lists.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 
 namespace {
 
 constexpr int wordCount = 30000;
 
 // Distinct lower-case words of 1-2 parts, as a user would type them.
-QStringList makeWords()
-{
-    std::mt19937 engine(4711);
-    std::uniform_int_distribution<int> parts(1, 2), letters(3, 9), letter(0, 25);
-    QStringList words;
-    QSet<QString> seen;
-    while (words.size() < wordCount) {
-        QString word;
-        const int partCount = parts(engine);
-        for (int p = 0; p < partCount; ++p) {
-            if (p > 0)
-                word += QLatin1Char(' ');
-            const int length = letters(engine);
-            for (int l = 0; l < length; ++l)
-                word += QLatin1Char(static_cast<char>('a' + letter(engine)));
-        }
-        if (!seen.contains(word)) {
-            seen.insert(word);
-            words.append(word);
-        }
-    }
-    return words;
-}
-
 const QStringList &words()
 {
-    static const QStringList list = makeWords();
+    static const QStringList list = [] {
+        QStringList typed = distinctEntries(wordCount, 4711, EntryShape{1, 2, 3, 9});
+        for (QString &word : typed)
+            word = word.toLower();
+        return typed;
+    }();
     return list;
 }
 

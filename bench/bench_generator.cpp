@@ -1,34 +1,14 @@
 #include "platform/random_source.h"
 #include "puzzle/generator.h"
+#include "word_lists.h"
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-#include <string>
-#include <unordered_set>
-
 namespace {
-
-// Distinct words of 3-12 letters, the same on every run.
-QStringList makeWords(int count)
-{
-    std::mt19937 rng(12345);
-    std::unordered_set<std::string> seen;
-    QStringList words;
-    words.reserve(count);
-    while (words.size() < count) {
-        std::string word(3 + rng() % 10, ' ');
-        for (char &letter : word)
-            letter = static_cast<char>('A' + rng() % 26);
-        if (seen.insert(word).second)
-            words << QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
-    }
-    return words;
-}
 
 void runGenerator(benchmark::State &state, int size, std::int64_t limit)
 {
-    const QStringList words = makeWords(static_cast<int>(state.range(0)));
+    const QStringList words = distinctEntries(static_cast<int>(state.range(0)), 12345);
     ClockSeededRandom random;
     qsizetype placed = 0;
     for (auto _ : state) {

@@ -6,38 +6,19 @@
 #include "platform/random_source.h"
 #include "puzzle/puzzle_window.h"
 #include "window_test.h"
+#include "word_lists.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSet>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <random>
 
 namespace {
-
-QStringList distinctWords(int count)
-{
-    std::mt19937 engine(99);
-    std::uniform_int_distribution<int> length(3, 12), letter(0, 25);
-    QSet<QString> seen;
-    QStringList words;
-    while (words.size() < count) {
-        QString word;
-        for (int i = length(engine); i > 0; --i)
-            word += QLatin1Char(static_cast<char>('A' + letter(engine)));
-        if (!seen.contains(word)) {
-            seen.insert(word);
-            words.append(word);
-        }
-    }
-    return words;
-}
 
 // A 100 x 100 puzzle window, shown, with `count` words handed over.
 struct BigPuzzle
@@ -48,7 +29,7 @@ struct BigPuzzle
         platform.random = &random;
         windows = std::make_unique<Windows>(platform);
         Windows::show(windows->frmMain());
-        enterWords(*windows, distinctWords(count));
+        enterWords(*windows, distinctEntries(count, 99));
         windows->frmMain()->hsbLength->setValue(100);
         windows->frmMain()->vsbHeight->setValue(100);
         windows->frmMain()->cmdPrint->click();

@@ -1,44 +1,17 @@
 #include "editor/word_list_file.h"
 #include "editor/word_sort.h"
-
-#include <QSet>
+#include "word_lists.h"
 
 #include <benchmark/benchmark.h>
-
-#include <random>
 
 namespace {
 
 constexpr int listSize = 30000;
 
 // Unique entries of 1-3 words of 2-8 letters, a plausible large list.
-QStringList makeEntries()
-{
-    std::mt19937 engine(12345);
-    std::uniform_int_distribution<int> words(1, 3), letters(2, 8), letter(0, 25);
-    QStringList entries;
-    QSet<QString> seen;
-    while (entries.size() < listSize) {
-        QString entry;
-        const int wordCount = words(engine);
-        for (int w = 0; w < wordCount; ++w) {
-            if (w > 0)
-                entry += QLatin1Char(' ');
-            const int length = letters(engine);
-            for (int l = 0; l < length; ++l)
-                entry += QLatin1Char(char('A' + letter(engine)));
-        }
-        if (!seen.contains(entry)) {
-            seen.insert(entry);
-            entries.append(entry);
-        }
-    }
-    return entries;
-}
-
 const QStringList &entries()
 {
-    static const QStringList list = makeEntries();
+    static const QStringList list = distinctEntries(listSize, 12345, EntryShape{1, 3, 2, 8});
     return list;
 }
 

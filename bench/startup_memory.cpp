@@ -4,12 +4,9 @@
 #include "app/main_window.h"
 #include "app/windows.h"
 #include "editor/editor_window.h"
-#include "platform/file_dialog.h"
-#include "platform/message_box.h"
-#include "platform/process_exit.h"
-#include "platform/qt_text_printer.h"
-#include "platform/random_source.h"
+#include "platform/qt_platform.h"
 #include "puzzle/puzzle_window.h"
+#include "word_lists.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,7 +18,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <random>
 
 namespace {
 
@@ -44,24 +40,6 @@ double residentMiB()
     return -1;
 }
 
-QStringList distinctWords(int count)
-{
-    std::mt19937 engine(7);
-    QSet<QString> seen;
-    QStringList words;
-    while (words.size() < count) {
-        QString word;
-        const int length = 3 + static_cast<int>(engine() % 10);
-        for (int i = 0; i < length; ++i)
-            word += QLatin1Char(static_cast<char>('A' + engine() % 26));
-        if (!seen.contains(word)) {
-            seen.insert(word);
-            words.append(word);
-        }
-    }
-    return words;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -69,12 +47,11 @@ int main(int argc, char *argv[])
     const auto started = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
 
-    QtMessageBox messageBox;
-    QtFileDialog fileDialog;
-    QtTextPrinter printer(messageBox, fileDialog);
-    ClockSeededRandom random;
-    NoExit processExit;
-    Windows windows(Platform{&messageBox, &fileDialog, &printer, &random, &processExit});
+    QtPlatform qt;
+    NoExit noExit;
+    Platform platform = qt.platform();
+    platform.processExit = &noExit;
+    Windows windows(platform);
     MainWindow *main = windows.frmMain();
     Windows::show(main);
     if (!QTest::qWaitForWindowExposed(main))
@@ -84,7 +61,7 @@ int main(int argc, char *argv[])
     const double startupMiB = residentMiB();
 
     EditorWindow *editor = windows.frmEdit();
-    for (const QString &word : distinctWords(1000)) {
+    for (const QString &word : distinctEntries(1000, 7)) {
         editor->txtinput->setText(word);
         QMetaObject::invokeMethod(editor, "cmdadd_Click");
     }

@@ -1,10 +1,9 @@
 #include "editor/word_sort.h"
+#include "word_lists.h"
 
-#include <QSet>
 #include <QTest>
 
 #include <algorithm>
-#include <random>
 
 Q_DECLARE_METATYPE(SortOrder)
 
@@ -101,26 +100,7 @@ QStringList sorted(const QStringList &lstWord, SortOrder order)
 // Unique entries of 1-3 words of 1-4 letters from "ABC", so keys collide often.
 QStringList randomEntries(int count, unsigned seed)
 {
-    std::mt19937 engine(seed);
-    std::uniform_int_distribution<int> words(1, 3), letters(1, 4), letter(0, 2);
-    QStringList entries;
-    QSet<QString> seen;
-    while (entries.size() < count) {
-        QString entry;
-        const int wordCount = words(engine);
-        for (int w = 0; w < wordCount; ++w) {
-            if (w > 0)
-                entry += QLatin1Char(' ');
-            const int length = letters(engine);
-            for (int l = 0; l < length; ++l)
-                entry += QLatin1Char(char('A' + letter(engine)));
-        }
-        if (!seen.contains(entry)) {
-            seen.insert(entry);
-            entries.append(entry);
-        }
-    }
-    return entries;
+    return distinctEntries(count, seed, EntryShape{1, 3, 1, 4, 3});
 }
 
 QStringList list(std::initializer_list<const char *> texts)
