@@ -1,11 +1,7 @@
 #include "app/main_window.h"
 #include "app/windows.h"
-#include "platform/file_dialog.h"
-#include "platform/message_box.h"
 #include "platform/pictures.h"
-#include "platform/process_exit.h"
-#include "platform/qt_text_printer.h"
-#include "platform/random_source.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,12 +20,8 @@ int main(int argc, char *argv[])
     // The program ends only through Exit, never because its last window hid.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QtMessageBox messageBox;
-    QtFileDialog fileDialog;
-    QtTextPrinter printer(messageBox, fileDialog);
-    ClockSeededRandom random;
-    QtProcessExit processExit;
-    Windows windows(Platform{&messageBox, &fileDialog, &printer, &random, &processExit});
+    QtPlatform platform;
+    Windows windows(platform.platform());
 
     Windows::show(windows.frmMain());
     return QApplication::exec();

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/platform.h"
+#include "platform/process_exit.h"
+#include "platform/qt_text_printer.h"
+#include "platform/random_source.h"
+
+// The real seams, owned together.
+struct QtPlatform
+{
+    QtMessageBox messageBox;
+    QtFileDialog fileDialog;
+    QtTextPrinter printer{messageBox, fileDialog};
+    ClockSeededRandom random;
+    QtProcessExit processExit;
+
+    Platform platform() { return Platform{&messageBox, &fileDialog, &printer, &random, &processExit}; }
+};
