@@ -26,11 +26,6 @@ const QString defaultDimensions = QStringLiteral("Default (15 x 15)");
 const QString startDimensions = QStringLiteral("15 x 15");
 const QString noWords = QStringLiteral("Words in Puzzle:  0");
 
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Look::px(left), Look::px(top), Look::px(width), Look::px(height));
-}
-
 QPushButton *largeButton(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
@@ -118,26 +113,26 @@ MainWindow::MainWindow(Windows &windows)
         widget->setObjectName(name);
 
     // Normal view.
-    place(cmdWords, 120, 120, 2055, 495);
-    place(cmdDimensions, 120, 675, 2055, 495);
-    place(cmdAllClear, 120, 1230, 2055, 495);
-    place(lstWords, 120, 1845, 2055, 2400);
-    place(lblWordcount, 120, 4290, 2055, 285);
-    place(lblDimensionsDisplay, 2400, 120, 3060, 375);
-    place(lblDimDisplay, 2400, 495, 3060, 345);
-    place(cmdAbout, 4560, 930, 900, 375);
-    place(imgWordsearch, 2400, 1425, 3060, 2640);
-    place(whiteBar, 2400, 4110, 3060, 60);
-    place(cmdPrint, 120, 4680, 3255, 465);
-    place(cmdExit, 3495, 4680, 1965, 465);
+    Look::place(cmdWords, 120, 120, 2055, 495);
+    Look::place(cmdDimensions, 120, 675, 2055, 495);
+    Look::place(cmdAllClear, 120, 1230, 2055, 495);
+    Look::place(lstWords, 120, 1845, 2055, 2400);
+    Look::place(lblWordcount, 120, 4290, 2055, 285);
+    Look::place(lblDimensionsDisplay, 2400, 120, 3060, 375);
+    Look::place(lblDimDisplay, 2400, 495, 3060, 345);
+    Look::place(cmdAbout, 4560, 930, 900, 375);
+    Look::place(imgWordsearch, 2400, 1425, 3060, 2640);
+    Look::place(whiteBar, 2400, 4110, 3060, 60);
+    Look::place(cmdPrint, 120, 4680, 3255, 465);
+    Look::place(cmdExit, 3495, 4680, 1965, 465);
     imgWordsearch->setPixmap(Pictures::wordsearch(imgWordsearch->size()));
 
     // Dimension view.
-    place(lblStuff, 600, 180, 4740, 1260);
-    place(vsbHeight, 120, 1560, 285, 3120);
-    place(hsbLength, 600, 4860, 4860, 285);
-    place(cmdDimDone, 2040, 2280, 1500, 495);
-    place(lblCurrentDim, 1560, 3120, 2460, 435);
+    Look::place(lblStuff, 600, 180, 4740, 1260);
+    Look::place(vsbHeight, 120, 1560, 285, 3120);
+    Look::place(hsbLength, 600, 4860, 4860, 285);
+    Look::place(cmdDimDone, 2040, 2280, 1500, 495);
+    Look::place(lblCurrentDim, 1560, 3120, 2460, 435);
 
     setTabOrder(cmdWords, cmdDimensions);
     setTabOrder(cmdDimensions, cmdAllClear);

@@ -6,6 +6,7 @@
 #include "print/print_window.h"
 #include "puzzle/puzzle_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -72,6 +73,16 @@ void Windows::show(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+bool Windows::closeMeansBack(QCloseEvent *event) const
+{
+    if (!event->spontaneous() || m_exiting) {
+        event->accept();
+        return false;
+    }
+    event->ignore();
+    return true;
 }
 
 void Windows::exitApplication()

@@ -8,6 +8,7 @@ class EditorWindow;
 class MainWindow;
 class PrintWindow;
 class PuzzleWindow;
+class QCloseEvent;
 class QWidget;
 
 // The four windows, each a single instance created - and its Form_Load run -
@@ -34,6 +35,11 @@ public:
 
     // Shows a top-level window modeless and ownerless, centred the first time.
     static void show(QWidget *window);
+
+    // True for a close that comes from the window manager (a title-bar button)
+    // rather than from Exit: the window then takes its back button's way
+    // instead, and the event is ignored, so the user is never left without a window.
+    bool closeMeansBack(QCloseEvent *event) const;
 
     // Closes the puzzle window, the editor, the print window and the main
     // window, in that order, then ends the process. Runs at most once.

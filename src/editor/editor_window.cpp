@@ -57,15 +57,6 @@ private:
     const WordList &m_words;
 };
 
-namespace {
-
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Look::px(left), Look::px(top), Look::px(width), Look::px(height));
-}
-
-} // namespace
-
 EditorWindow::EditorWindow(Windows &windows)
     : m_windows(windows)
 {
@@ -137,23 +128,23 @@ EditorWindow::EditorWindow(Windows &windows)
     for (const auto &[object, name] : names)
         object->setObjectName(QString::fromUtf16(name));
 
-    place(lblalert, 0, 60, 7320, 330);
-    place(lblcaption, 240, 450, 3000, 255);
-    place(txtinput, 240, 720, 3000, 345);
+    Look::place(lblalert, 0, 60, 7320, 330);
+    Look::place(lblcaption, 240, 450, 3000, 255);
+    Look::place(txtinput, 240, 720, 3000, 345);
     const QList<QPushButton *> buttons{cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack};
     for (int i = 0; i < buttons.size(); ++i)
-        place(buttons[i], 240, 1230 + i * 450, 3000, 375);
-    place(lblcaption2, 3600, 450, 3480, 255);
-    place(lstWord, 3600, 720, 3480, 3900);
-    place(Shape2, 3600, 4740, 3480, 420);
-    place(lblcaption4, 3720, 4800, 2040, 300);
+        Look::place(buttons[i], 240, 1230 + i * 450, 3000, 375);
+    Look::place(lblcaption2, 3600, 450, 3480, 255);
+    Look::place(lstWord, 3600, 720, 3480, 3900);
+    Look::place(Shape2, 3600, 4740, 3480, 420);
+    Look::place(lblcaption4, 3720, 4800, 2040, 300);
     lblcaption4->setStyleSheet(QStringLiteral("color: black;"));
-    place(lblnumber, 5760, 4800, 1200, 300);
-    place(lblcaption3, 240, 4470, 3000, 255);
-    place(Shape1, 240, 4740, 3000, 1620);
+    Look::place(lblnumber, 5760, 4800, 1200, 300);
+    Look::place(lblcaption3, 240, 4470, 3000, 255);
+    Look::place(Shape1, 240, 4740, 3000, 1620);
     const QList<QRadioButton *> options{optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast};
     for (int i = 0; i < options.size(); ++i)
-        place(options[i], 330, 4800 + i * 255, 2820, 240);
+        Look::place(options[i], 330, 4800 + i * 255, 2820, 240);
 
     setTabOrder(txtinput, cmdadd);
     QWidget *previous = cmdadd;
@@ -324,14 +315,9 @@ void EditorWindow::cmdBack_Click()
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
-    // A window manager may close the window despite the missing close button:
-    // treat it as the way back. Exit's own close is a plain one.
-    if (event->spontaneous() && !m_windows.isExiting()) {
-        event->ignore();
+    // The window offers no close button, but a window manager may close it anyway.
+    if (m_windows.closeMeansBack(event))
         cmdBack_Click();
-        return;
-    }
-    event->accept();
 }
 
 void EditorWindow::reportFailure(const QString &report)

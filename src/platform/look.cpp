@@ -4,6 +4,11 @@
 
 namespace Look {
 
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+}
+
 QFont font(const QString &family, qreal points, bool bold, bool italic)
 {
     QFont f(family);

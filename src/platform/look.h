@@ -16,6 +16,9 @@ constexpr int px(int twips)
     return (twips + 7) / 15;
 }
 
+// Places a control by its layout in twips.
+void place(QWidget *widget, int left, int top, int width, int height);
+
 QFont font(const QString &family, qreal points, bool bold = false, bool italic = false);
 
 // A white top-level window whose buttons, option buttons and frames show

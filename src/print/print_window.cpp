@@ -141,10 +141,6 @@ void PrintWindow::cmdhide_Click()
 
 void PrintWindow::closeEvent(QCloseEvent *event)
 {
-    if (event->spontaneous() && !m_windows.isExiting()) {
-        event->ignore();
+    if (m_windows.closeMeansBack(event))
         cmdhide_Click();
-        return;
-    }
-    event->accept();
 }

@@ -22,11 +22,6 @@
 
 namespace {
 
-void place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Look::px(left), Look::px(top), Look::px(width), Look::px(height));
-}
-
 // The longest the progress bar may go unpainted while a run holds the thread.
 constexpr qint64 progressRepaintMs = 30;
 
@@ -100,22 +95,22 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     for (const auto &[object, name] : names)
         object->setObjectName(QString::fromUtf16(name));
 
-    place(Progress, 120, 90, 7455, 330);
-    place(LblDone, 120, 30, 7455, 480);
-    place(lblNotice, 120, 90, 7455, 330);
-    place(GrdGridder, 120, 540, 5655, 5655);
-    place(lstWerds, 5880, 540, 1695, 5655);
-    place(cmdGenerate, 120, 6285, 1005, 390);
-    place(cmdPuzzle, 1185, 6285, 1845, 390);
-    place(cmdAnswer, 3090, 6285, 1755, 390);
-    place(cmdPrint, 4905, 6285, 1305, 390);
-    place(Command1, 6270, 6285, 1305, 390);
-    place(lblGenerating, 120, 6225, 7455, 510);
-    place(band, 60, 6765, 7575, 495);
-    place(lblcaption, 180, 6795, 2700, 435);
-    place(optvf, 3000, 6840, 1380, 345);
-    place(optm, 4500, 6840, 1380, 345);
-    place(optvs, 6000, 6840, 1560, 345);
+    Look::place(Progress, 120, 90, 7455, 330);
+    Look::place(LblDone, 120, 30, 7455, 480);
+    Look::place(lblNotice, 120, 90, 7455, 330);
+    Look::place(GrdGridder, 120, 540, 5655, 5655);
+    Look::place(lstWerds, 5880, 540, 1695, 5655);
+    Look::place(cmdGenerate, 120, 6285, 1005, 390);
+    Look::place(cmdPuzzle, 1185, 6285, 1845, 390);
+    Look::place(cmdAnswer, 3090, 6285, 1755, 390);
+    Look::place(cmdPrint, 4905, 6285, 1305, 390);
+    Look::place(Command1, 6270, 6285, 1305, 390);
+    Look::place(lblGenerating, 120, 6225, 7455, 510);
+    Look::place(band, 60, 6765, 7575, 495);
+    Look::place(lblcaption, 180, 6795, 2700, 435);
+    Look::place(optvf, 3000, 6840, 1380, 345);
+    Look::place(optm, 4500, 6840, 1380, 345);
+    Look::place(optvs, 6000, 6840, 1560, 345);
     lblGenerating->raise();
 
     QWidget *previous = cmdGenerate;
@@ -350,12 +345,6 @@ void PuzzleWindow::TmrDone_Timer()
 
 void PuzzleWindow::closeEvent(QCloseEvent *event)
 {
-    // A close from the title bar goes back to the main window rather than
-    // leaving the user with no window at all; Exit's own close is plain.
-    if (event->spontaneous() && !m_windows.isExiting()) {
-        event->ignore();
+    if (m_windows.closeMeansBack(event))
         Command1_Click();
-        return;
-    }
-    event->accept();
 }
