@@ -40,7 +40,6 @@ private slots:
     void nothingToPlaceRecovers_data();
     void nothingToPlaceRecovers();
     void wordsNotHiddenAreMarked();
-    void levelIsKeptAndRead();
 
 private:
     void start();
@@ -421,18 +420,6 @@ void TestPuzzleWindow::wordsNotHiddenAreMarked()
     start();
     QCOMPARE(int(marked(0)) + int(marked(1)), 1);
     QVERIFY(marked(2));
-}
-
-void TestPuzzleWindow::levelIsKeptAndRead()
-{
-    enterWords(*program->windows, {QStringLiteral("CAT")});
-    start();
-    QCOMPARE(puzzle()->attemptLimit(), 10000);
-    puzzle()->optvf->setChecked(true);
-    QCOMPARE(puzzle()->attemptLimit(), 1000);
-    puzzle()->optvs->setChecked(true);
-    QCOMPARE(puzzle()->attemptLimit(), 50000);
-    QVERIFY(!puzzle()->optm->isChecked());
 }
 
 QTEST_MAIN(TestPuzzleWindow)
