@@ -7,8 +7,14 @@ QStringList QtFileDialog::nameFilters(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList names;
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        names.append(parts.at(i));
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString name = parts.at(i);
+        // Qt takes the patterns from the name; "*.*" would hide every file
+        // without a dot in its name, which "All Files" must not.
+        if (i + 1 < parts.size() && parts.at(i + 1) == QLatin1String("*.*"))
+            name.replace(QLatin1String("(*.*)"), QLatin1String("(*)"));
+        names.append(name);
+    }
     return names;
 }
 

@@ -21,7 +21,8 @@ public:
     QString openFile(QWidget *parent, const QString &filter) override;
     QString saveFile(QWidget *parent, const QString &filter) override;
 
-    // "A (*.a)|*.a|B (*.b)|*.b" -> the name filters Qt takes ("A (*.a)", "B (*.b)").
+    // "A (*.a)|*.a|B (*.b)|*.b" -> the name filters Qt takes ("A (*.a)", "B (*.b)");
+    // "*.*" becomes "*", so files without an extension are listed too.
     static QStringList nameFilters(const QString &filter);
 
 private:
