@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 
 class CellGridModel final : public QAbstractTableModel
 {
@@ -48,11 +49,27 @@ public:
     CellGrid grid;
 };
 
+// Letters only: no focus frame on the current cell, which in an empty grid
+// would be the one mark on it.
+class LetterDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
 GridView::GridView(QWidget *parent)
     : QTableView(parent)
     , m_model(new CellGridModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new LetterDelegate(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
