@@ -134,15 +134,8 @@ MainWindow::MainWindow(Windows &windows)
     Look::place(cmdDimDone, 2040, 2280, 1500, 495);
     Look::place(lblCurrentDim, 1560, 3120, 2460, 435);
 
-    setTabOrder(cmdWords, cmdDimensions);
-    setTabOrder(cmdDimensions, cmdAllClear);
-    setTabOrder(cmdAllClear, cmdPrint);
-    setTabOrder(cmdPrint, cmdExit);
-    setTabOrder(cmdExit, cmdAbout);
-    setTabOrder(cmdAbout, lstWords);
-    setTabOrder(lstWords, hsbLength);
-    setTabOrder(hsbLength, vsbHeight);
-    setTabOrder(vsbHeight, cmdDimDone);
+    Look::setTabChain({cmdWords, cmdDimensions, cmdAllClear, cmdPrint, cmdExit, cmdAbout, lstWords, hsbLength, vsbHeight,
+                       cmdDimDone});
 
     connect(cmdWords, &QPushButton::clicked, this, &MainWindow::cmdWords_Click);
     connect(cmdDimensions, &QPushButton::clicked, this, &MainWindow::cmdDimensions_Click);

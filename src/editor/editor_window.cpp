@@ -146,14 +146,8 @@ EditorWindow::EditorWindow(Windows &windows)
     for (int i = 0; i < options.size(); ++i)
         Look::place(options[i], 330, 4800 + i * 255, 2820, 240);
 
-    setTabOrder(txtinput, cmdadd);
-    QWidget *previous = cmdadd;
-    for (QWidget *next : std::initializer_list<QWidget *>{cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack,
-                                                          optascend1, optascend2, optascendlast, optdescend1,
-                                                          optdescend2, optdescendlast, lstWord}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    Look::setTabChain({txtinput, cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack, optascend1, optascend2,
+                       optascendlast, optdescend1, optdescend2, optdescendlast, lstWord});
 
     connect(cmdadd, &QPushButton::clicked, this, &EditorWindow::cmdadd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &EditorWindow::cmdDelete_Click);

@@ -9,6 +9,16 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(px(left), px(top), px(width), px(height));
 }
 
+void setTabChain(std::initializer_list<QWidget *> controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
 QFont font(const QString &family, qreal points, bool bold, bool italic)
 {
     QFont f(family);

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include <initializer_list>
+
 class QWidget;
 
 namespace Look {
@@ -18,6 +20,9 @@ constexpr int px(int twips)
 
 // Places a control by its layout in twips.
 void place(QWidget *widget, int left, int top, int width, int height);
+
+// Sets the keyboard order of the controls, first to last.
+void setTabChain(std::initializer_list<QWidget *> controls);
 
 QFont font(const QString &family, qreal points, bool bold = false, bool italic = false);
 

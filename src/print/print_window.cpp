@@ -38,11 +38,7 @@ PrintWindow::PrintWindow(Windows &windows)
         (*button)->setGeometry(Look::px(180), Look::px(180 + row * 450), Look::px(2745), Look::px(375));
         ++row;
     }
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command5);
-    setTabOrder(Command5, cmdhide);
+    Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide});
 
     connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PrintWindow::Command2_Click);

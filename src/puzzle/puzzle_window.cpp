@@ -113,13 +113,7 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     Look::place(optvs, 6000, 6840, 1560, 345);
     lblGenerating->raise();
 
-    QWidget *previous = cmdGenerate;
-    for (QWidget *next :
-         std::initializer_list<QWidget *>{cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs,
-                                          GrdGridder, lstWerds}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    Look::setTabChain({cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
 
     connect(cmdGenerate, &QPushButton::clicked, this, &PuzzleWindow::cmdGenerate_Click);
     connect(cmdPuzzle, &QPushButton::clicked, this, &PuzzleWindow::cmdPuzzle_Click);
