@@ -288,11 +288,8 @@ void EditorWindow::clearWordList()
 
 void EditorWindow::cmdClear_Click()
 {
-    m_model->resetting();
-    m_words.clear();
-    m_model->resetDone();
     m_windows.frmMain()->lstWords->clear();
-    Form_Load();
+    clearWordList();
 }
 
 void EditorWindow::cmdBack_Click()
@@ -355,11 +352,16 @@ void EditorWindow::cmdSave_Click()
     Form_Load();
 }
 
-void EditorWindow::Sortfirst()
+void EditorWindow::sortBy(SortOrder order)
 {
     m_model->resetting();
-    m_words.reorder(WordSort::sorted(m_words.entries(), SortOrder::AscendingFirst));
+    m_words.reorder(WordSort::sorted(m_words.entries(), order));
     m_model->resetDone();
+}
+
+void EditorWindow::Sortfirst()
+{
+    sortBy(SortOrder::AscendingFirst);
 }
 
 void EditorWindow::cmdSort_Click()
@@ -370,16 +372,10 @@ void EditorWindow::cmdSort_Click()
         {optdescend2, SortOrder::DescendingSecond}, {optdescendlast, SortOrder::DescendingLast},
     };
     for (const auto &[option, order] : orders) {
-        if (!option->isChecked())
-            continue;
-        if (order == SortOrder::AscendingFirst) {
-            Sortfirst();
-        } else {
-            m_model->resetting();
-            m_words.reorder(WordSort::sorted(m_words.entries(), order));
-            m_model->resetDone();
+        if (option->isChecked()) {
+            order == SortOrder::AscendingFirst ? Sortfirst() : sortBy(order);
+            break;
         }
-        break;
     }
     lstWord->selectionModel()->clear();
     Form_Load();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/word_list.h"
+#include "editor/word_sort.h"
 
 #include <QWidget>
 
@@ -84,6 +85,7 @@ private:
     int selectedIndex() const;
     void removeEntry(int index);
     void reportFailure(const QString &report);
+    void sortBy(SortOrder order);
 
     Windows &m_windows;
     WordList m_words;
