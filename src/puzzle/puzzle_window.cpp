@@ -20,10 +20,26 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <array>
+
 namespace {
 
 // The longest the progress bar may go unpainted while a run holds the thread.
 constexpr qint64 progressRepaintMs = 30;
+
+// One shared string per capital letter, so a 100 x 100 puzzle holds no
+// ten thousand separate one-letter strings.
+const QString &letterText(char letter)
+{
+    static const std::array<QString, 26> letters = [] {
+        std::array<QString, 26> texts;
+        for (int i = 0; i < 26; ++i)
+            texts[static_cast<std::size_t>(i)] = QString(QLatin1Char(static_cast<char>('A' + i)));
+        return texts;
+    }();
+    Q_ASSERT(letter >= 'A' && letter <= 'Z');
+    return letters[static_cast<std::size_t>(letter - 'A')];
+}
 
 QString withoutBlanks(const QString &entry)
 {
@@ -241,9 +257,7 @@ void PuzzleWindow::cmdGenerate_Click()
                                ? QStringLiteral("The word list is empty.")
                                : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
         lblNotice->show();
-        setButtonRowVisible(true);
-        lblGenerating->hide();
-        markWordsNotHidden();
+        endRun();
         return;
     }
     Progress->setValue(finished);
@@ -252,33 +266,34 @@ void PuzzleWindow::cmdGenerate_Click()
 
     // A fresh table each run, so no letter of an earlier, larger puzzle lingers.
     m_answerTable.clear();
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            if (const char letter = result.cell(r, c))
-                m_answerTable.setText(r, c, QString(QLatin1Char(letter)));
-        }
-    }
     GrdAnswer.clear();
     GrdPuzzle.clear();
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
-            const QString &letter = m_answerTable.text(r, c);
-            if (!letter.isEmpty()) {
-                GrdAnswer.setText(r, c, letter);
-                GrdPuzzle.setText(r, c, letter);
+            if (const char letter = result.cell(r, c)) {
+                const QString &text = letterText(letter);
+                m_answerTable.setText(r, c, text);
+                GrdAnswer.setText(r, c, text);
+                GrdPuzzle.setText(r, c, text);
             }
         }
     }
+    // The fill draws after all of the generator's draws, one per empty cell, row by row.
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
             if (GrdPuzzle.text(r, c).isEmpty())
-                GrdPuzzle.setText(r, c, QString(QLatin1Char(drawLetter(random))));
+                GrdPuzzle.setText(r, c, letterText(drawLetter(random)));
         }
     }
 
     Progress->hide();
     LblDone->show();
     TmrDone->start();
+    endRun();
+}
+
+void PuzzleWindow::endRun()
+{
     setButtonRowVisible(true);
     lblGenerating->hide();
     markWordsNotHidden();

@@ -67,6 +67,8 @@ private slots:
 
 private:
     void setButtonRowVisible(bool visible);
+    // The button row back in place of "GENERATING PUZZLE...", the list marked.
+    void endRun();
     void markWordsNotHidden();
 
     Windows &m_windows;
