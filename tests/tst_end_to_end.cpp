@@ -29,7 +29,6 @@ private slots:
     void typicalPuzzle();
 
 private:
-    static QStringList rows(const GridView *grid);
     static bool readsAlongALine(const QStringList &grid, const QString &word);
 };
 
@@ -57,18 +56,6 @@ bool TestEndToEnd::readsAlongALine(const QStringList &grid, const QString &word)
         }
     }
     return false;
-}
-
-QStringList TestEndToEnd::rows(const GridView *grid)
-{
-    QStringList result;
-    for (int r = 0; r < grid->rows(); ++r) {
-        QString row;
-        for (int c = 0; c < grid->cols(); ++c)
-            row += grid->text(r, c).isEmpty() ? QStringLiteral(".") : grid->text(r, c);
-        result.append(row);
-    }
-    return result;
 }
 
 void TestEndToEnd::typicalPuzzle_data()
@@ -169,11 +156,11 @@ void TestEndToEnd::typicalPuzzle()
         QCOMPARE(puzzle->Progress->value(), puzzle->Progress->maximum());
 
         QTest::mouseClick(puzzle->cmdPuzzle, Qt::LeftButton);
-        const QStringList shown = rows(puzzle->GrdGridder);
+        const QStringList shown = gridRows(puzzle->GrdGridder);
         QCOMPARE(shown.size(), 9);
         QVERIFY(!shown.join(QString()).contains(QLatin1Char('.')));
         QTest::mouseClick(puzzle->cmdAnswer, Qt::LeftButton);
-        const QStringList key = rows(puzzle->GrdGridder);
+        const QStringList key = gridRows(puzzle->GrdGridder);
         for (int r = 0; r < 9; ++r)
             for (int c = 0; c < 12; ++c)
                 QVERIFY(key[r][c] == QLatin1Char('.') || key[r][c] == shown[r][c]);

@@ -48,7 +48,7 @@ private:
     void setDimensions(int width, int height);
     PuzzleWindow *puzzle() { return program->windows->frmDisplay(); }
     MainWindow *main() { return program->windows->frmMain(); }
-    QStringList visibleRows();
+    QStringList visibleRows() { return gridRows(puzzle()->GrdGridder); }
 
     std::unique_ptr<TestProgram> program;
 };
@@ -72,19 +72,6 @@ void TestPuzzleWindow::setDimensions(int width, int height)
 {
     main()->hsbLength->setValue(width);
     main()->vsbHeight->setValue(height);
-}
-
-QStringList TestPuzzleWindow::visibleRows()
-{
-    QStringList rows;
-    const GridView *grid = puzzle()->GrdGridder;
-    for (int r = 0; r < grid->rows(); ++r) {
-        QString row;
-        for (int c = 0; c < grid->cols(); ++c)
-            row += grid->text(r, c).isEmpty() ? QStringLiteral(".") : grid->text(r, c);
-        rows.append(row);
-    }
-    return rows;
 }
 
 void TestPuzzleWindow::refusesAnEmptyList()

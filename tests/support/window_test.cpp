@@ -2,8 +2,11 @@
 
 #include "app/main_window.h"
 #include "editor/editor_window.h"
+#include "platform/grid_view.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,4 +47,26 @@ void enterWords(Windows &windows, const QStringList &words)
         QMetaObject::invokeMethod(editor, "cmdadd_Click");
     }
     QMetaObject::invokeMethod(editor, "cmdBack_Click");
+}
+
+QStringList gridRows(const GridView *grid)
+{
+    QStringList rows;
+    for (int r = 0; r < grid->rows(); ++r) {
+        QString row;
+        for (int c = 0; c < grid->cols(); ++c)
+            row += grid->text(r, c).isEmpty() ? QStringLiteral(".") : grid->text(r, c);
+        rows.append(row);
+    }
+    return rows;
+}
+
+QStringList blinkToEnd(EditorWindow *editor)
+{
+    QStringList texts;
+    for (int tick = 0; tick < 6 && editor->tmralert->isActive(); ++tick) {
+        QMetaObject::invokeMethod(editor, "tmralert_Timer");
+        texts.append(editor->lblalert->text());
+    }
+    return texts;
 }

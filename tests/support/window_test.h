@@ -9,6 +9,9 @@
 
 #include <memory>
 
+class EditorWindow;
+class GridView;
+
 // A fresh program for one test: fake seams, the registry, the main window shown.
 struct TestProgram
 {
@@ -21,6 +24,14 @@ struct TestProgram
 
 // Types each word into the editor and adds it, then goes back to the main window.
 void enterWords(Windows &windows, const QStringList &words);
+
+// The visible grid row by row, an empty cell as ".".
+QStringList gridRows(const GridView *grid);
+
+// Ticks the editor's alert timer until it stops (at most six ticks) and
+// returns the alert line's text after each tick. A blink started afresh gives
+// "", message, "", message, "".
+QStringList blinkToEnd(EditorWindow *editor);
 
 // Sends the close a window manager would (its title-bar button): a spontaneous one.
 void closeFromWindowManager(QWidget *window);
