@@ -1,3 +1,4 @@
+#include "platform/list_box.h"
 #include "app/main_window.h"
 #include "editor/editor_window.h"
 #include "window_test.h"
@@ -331,7 +332,7 @@ void TestEditorWindow::leaving()
     QFETCH(QStringList, mainAfter);
     QFETCH(QString, label);
 
-    main()->lstWords->addItems(olderCopy);
+    main()->lstWords->setEntries(olderCopy);
     main()->lblWordcount->setText(QStringLiteral("Words in Puzzle:  3"));
     addAll(words);
     leave();

@@ -1,3 +1,4 @@
+#include "platform/list_box.h"
 #include "app/main_window.h"
 #include "editor/editor_window.h"
 #include "platform/grid_view.h"
@@ -168,7 +169,7 @@ void TestMainWindow::clearAll()
             editor->txtinput->setText(QString::fromLatin1(word));
             QTest::mouseClick(editor->cmdadd, Qt::LeftButton);
         }
-        main()->lstWords->addItems({QStringLiteral("CAT"), QStringLiteral("DOG")});
+        main()->lstWords->setEntries({QStringLiteral("CAT"), QStringLiteral("DOG")});
         main()->lblWordcount->setText(QStringLiteral("Words in Puzzle:  2"));
     }
     if (openPuzzleFirst) {

@@ -1,3 +1,4 @@
+#include "platform/list_box.h"
 #include "app/main_window.h"
 #include "editor/editor_window.h"
 #include "platform/grid_view.h"
@@ -351,7 +352,7 @@ void TestPuzzleWindow::nothingToPlaceRecovers()
     QTest::mouseClick(puzzle()->Command1, Qt::LeftButton);
     EditorWindow *editor = program->windows->frmEdit();
     editor->clearWordList();
-    main()->lstWords->addItem(QStringLiteral("CAT"));
+    main()->lstWords->setEntries({QStringLiteral("CAT")});
     enterWords(*program->windows, words);
     start();
     generate();
@@ -382,8 +383,8 @@ void TestPuzzleWindow::nothingToPlaceRecovers()
 void TestPuzzleWindow::wordsNotHiddenAreMarked()
 {
     const auto marked = [this](int row) {
-        const QListWidgetItem *item = puzzle()->lstWerds->item(row);
-        return item->font().strikeOut() && !item->toolTip().isEmpty();
+        const QModelIndex index = puzzle()->lstWerds->model()->index(row, 0);
+        return index.data(Qt::FontRole).value<QFont>().strikeOut() && !index.data(Qt::ToolTipRole).toString().isEmpty();
     };
     // NEW YORK (8 with its blank) is longer than 7 x 7 and is dropped;
     // NEWYORK fits only along an edge: leftward from column 7.
@@ -400,7 +401,7 @@ void TestPuzzleWindow::wordsNotHiddenAreMarked()
     // One placement of NEWYORK vouches for one of the two entries that read so.
     QCOMPARE(int(marked(0)) + int(marked(1)), 1);
     QVERIFY(marked(2));
-    QCOMPARE(puzzle()->lstWerds->item(2)->text(), QStringLiteral("ELEPHANTS"));
+    QCOMPARE(puzzle()->lstWerds->entries().at(2), QStringLiteral("ELEPHANTS"));
 
     // A refill recomputes against the same placed list.
     QTest::mouseClick(puzzle()->Command1, Qt::LeftButton);

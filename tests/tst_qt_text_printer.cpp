@@ -101,7 +101,7 @@ void TestQtTextPrinter::columnsLineUp()
     const QString pdf = m_dir.filePath(QStringLiteral("grid.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     setUpPdf(printer, pdf);
-    QCOMPARE(QtTextPrinter::render(printer, job, fontName), QString());
+    QVERIFY(QtTextPrinter::render(printer, job, fontName));
 
     const QStringList text = layoutText(pdf).split(QLatin1Char('\n'));
     const qsizetype title = text.indexOf(QRegularExpression(QStringLiteral("^\\s*Puzzle\\s*$")));
@@ -143,7 +143,7 @@ void TestQtTextPrinter::sizeFitsWidestLine()
     const QString pdf = m_dir.filePath(QStringLiteral("size.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     setUpPdf(printer, pdf);
-    QCOMPARE(QtTextPrinter::render(printer, {line}, QStringLiteral("Ms Sans Serif")), QString());
+    QVERIFY(QtTextPrinter::render(printer, {line}, QStringLiteral("Ms Sans Serif")));
 
     const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Point);
     static const QRegularExpression word(QStringLiteral(
@@ -191,7 +191,7 @@ void TestQtTextPrinter::largeGridPaginatesWholeRows()
     const QString pdf = m_dir.filePath(QStringLiteral("large.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     setUpPdf(printer, pdf);
-    QCOMPARE(QtTextPrinter::render(printer, job, QStringLiteral("Ms Sans Serif")), QString());
+    QVERIFY(QtTextPrinter::render(printer, job, QStringLiteral("Ms Sans Serif")));
 
     const QString text = layoutText(pdf);
     QVERIFY2(text.count(QLatin1Char('\f')) > 1, "two 100-row grids need more than one page");
@@ -239,8 +239,6 @@ void TestQtTextPrinter::jobOutcome()
     printer.printLine(QStringLiteral("List of Words"));
     printer.printEmptyLine();
     printer.printLine(QStringLiteral("FIRSTJOB"));
-    if (reported)
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     printer.endDocument();
 
     QCOMPARE(fileDialog.saves, 1);

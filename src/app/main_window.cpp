@@ -4,6 +4,7 @@
 #include "editor/editor_window.h"
 #include "editor/word_list.h"
 #include "platform/grid_view.h"
+#include "platform/list_box.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
@@ -14,7 +15,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -57,8 +57,7 @@ MainWindow::MainWindow(Windows &windows)
     cmdWords = largeButton(QStringLiteral("Edit Word List"), this);
     cmdDimensions = largeButton(QStringLiteral("Set Dimensions"), this);
     cmdAllClear = largeButton(QStringLiteral("Clear All"), this);
-    lstWords = new QListWidget(this);
-    Look::makeRedText(lstWords);
+    lstWords = new ListBox(this);
     lblWordcount = new QLabel(noWords, this);
     lblDimensionsDisplay = new QLabel(QStringLiteral("Current Dimensions ="), this);
     lblDimensionsDisplay->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
@@ -237,7 +236,7 @@ void MainWindow::cmdAbout_Click()
 
 void MainWindow::cmdPrint_Click()
 {
-    if (lstWords->count() == 0 || lstWords->item(0)->text().isEmpty()) {
+    if (lstWords->count() == 0 || lstWords->entries().constFirst().isEmpty()) {
         m_windows.platform().messageBox->show(QStringLiteral("Please enter some words first; otherwise,\r\n"
                                                              "searching will be harder than it should be."),
                                               QStringLiteral("You Must Enter Words!"));

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
+class ListBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QScrollBar;
 class Windows;
@@ -25,7 +25,7 @@ public:
     QPushButton *cmdWords = nullptr;
     QPushButton *cmdDimensions = nullptr;
     QPushButton *cmdAllClear = nullptr;
-    QListWidget *lstWords = nullptr;
+    ListBox *lstWords = nullptr;
     QLabel *lblWordcount = nullptr;
     QLabel *lblDimensionsDisplay = nullptr;
     QLabel *lblDimDisplay = nullptr;

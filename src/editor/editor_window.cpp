@@ -6,13 +6,17 @@
 #include "editor/word_rules.h"
 #include "editor/word_sort.h"
 #include "platform/file_dialog.h"
+#include "platform/list_box.h"
 #include "platform/look.h"
 #include "platform/text_format.h"
+
+#include "platform/busy_cursor.h"
 
 #include <QAbstractListModel>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,9 +26,13 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
+#include <optional>
 
-// Shows the editor's WordList; the editor tells it of every change.
+// Shows the editor's WordList; the editor tells it of every change once the
+// change is made. Its row count follows the list only then, so a load can
+// append a million words and tell the view once.
 class WordListModel final : public QAbstractListModel
 {
 public:
@@ -34,27 +42,42 @@ public:
     {
     }
 
-    int rowCount(const QModelIndex &parent) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(m_words.size());
-    }
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : m_rows; }
 
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role == Qt::DisplayRole && index.isValid())
-            return m_words.at(index.row());
+            return ListBox::shownText(m_words.at(index.row()));
         return {};
     }
 
-    void appending() { beginInsertRows({}, rowCount({}), rowCount({})); }
-    void appendDone() { endInsertRows(); }
+    // Entries were appended after the first `from`.
+    void appendedFrom(int from)
+    {
+        const int size = static_cast<int>(m_words.size());
+        if (size <= from)
+            return;
+        beginInsertRows({}, from, size - 1);
+        m_rows = size;
+        endInsertRows();
+    }
+
     void removing(int row) { beginRemoveRows({}, row, row); }
-    void removeDone() { endRemoveRows(); }
+    void removeDone()
+    {
+        m_rows = static_cast<int>(m_words.size());
+        endRemoveRows();
+    }
     void resetting() { beginResetModel(); }
-    void resetDone() { endResetModel(); }
+    void resetDone()
+    {
+        m_rows = static_cast<int>(m_words.size());
+        endResetModel();
+    }
 
 private:
     const WordList &m_words;
+    int m_rows = 0;
 };
 
 EditorWindow::EditorWindow(Windows &windows)
@@ -74,6 +97,8 @@ EditorWindow::EditorWindow(Windows &windows)
 
     lblalert = new QLabel(this);
     lblalert->setAlignment(Qt::AlignCenter);
+    // File names and reasons come from outside: never markup.
+    lblalert->setTextFormat(Qt::PlainText);
     lblalert->setFont(Look::font(QStringLiteral("Arial"), 10, true));
     lblalert->setStyleSheet(QStringLiteral("color: red;"));
     lblcaption = new QLabel(QStringLiteral("Enter Word:"), this);
@@ -184,8 +209,7 @@ void EditorWindow::Form_Load()
 {
     if (!m_orderGroup->checkedButton())
         optascend1->setChecked(true);
-    tmralert->stop();
-    lblalert->setText(QString());
+    endAlert();
     cmdadd->setEnabled(!txtinput->text().isEmpty());
     cmdDelete->setEnabled(selectedIndex() >= 0);
     lblnumber->setText(QString::number(m_words.size()));
@@ -201,9 +225,8 @@ void EditorWindow::tmralert_Timer()
 {
     ++alertcount;
     if (alertcount >= 5) {
-        lblalert->setText(QString());
+        endAlert();
         alertcount = 0;
-        tmralert->stop();
     } else if (alertcount == 2 || alertcount == 4) {
         lblalert->setText(alertmessage);
     } else {
@@ -211,22 +234,35 @@ void EditorWindow::tmralert_Timer()
     }
 }
 
-void EditorWindow::cmdadd_Click()
+void EditorWindow::endAlert()
 {
-    lblalert->setText(QString());
     tmralert->stop();
-    alertcount = 0;
+    lblalert->setText(QString());
+    lblalert->setToolTip(QString());
+}
 
-    const QString candidate = WordRules::trimBlanks(txtinput->text());
+bool EditorWindow::addText(const QString &text)
+{
+    alertcount = 0;
+    const QString candidate = WordRules::trimBlanks(text);
     const WordVerdict verdict = WordRules::check(candidate, m_words);
     if (verdict != WordVerdict::Accept) {
         alertmessage = WordRules::message(verdict);
+        return false;
+    }
+    m_words.append(WordRules::asciiUpper(candidate));
+    return true;
+}
+
+void EditorWindow::cmdadd_Click()
+{
+    endAlert();
+    const int before = static_cast<int>(m_words.size());
+    if (!addText(txtinput->text())) {
         Starttimer();
         return;
     }
-    m_model->appending();
-    m_words.append(WordRules::asciiUpper(candidate));
-    m_model->appendDone();
+    m_model->appendedFrom(before);
     txtinput->setText(QString());
     Form_Load();
 }
@@ -297,10 +333,9 @@ void EditorWindow::cmdBack_Click()
     hide();
     MainWindow *main = m_windows.frmMain();
     Windows::show(main);
-    if (!m_words.isEmpty()) {
-        main->lstWords->clear();
-        main->lstWords->addItems(m_words.entries());
-    }
+    // A shared copy: the main window's list costs nothing until one side changes.
+    if (!m_words.isEmpty())
+        main->lstWords->setEntries(m_words.entries());
     main->lblWordcount->setText(QStringLiteral("Words in Puzzle: ") + signBlank(m_words.size()));
 }
 
@@ -311,11 +346,23 @@ void EditorWindow::closeEvent(QCloseEvent *event)
         cmdBack_Click();
 }
 
-void EditorWindow::reportFailure(const QString &report)
+void EditorWindow::reportFailure(const QString &action, const QString &path, const QString &reason)
 {
-    alertmessage = report;
+    // The reason is what the user needs, so a long name gives way in its middle.
+    const QString name = QFileInfo(path).fileName();
+    const QString full = action + QLatin1Char(' ') + name + QStringLiteral(": ") + reason;
+    const QFontMetrics metrics(lblalert->font());
+    const int room = lblalert->contentsRect().width();
+    QString shown = full;
+    if (metrics.horizontalAdvance(full) > room) {
+        const int rest = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(name);
+        shown = action + QLatin1Char(' ') + metrics.elidedText(name, Qt::ElideMiddle, std::max(room - rest, 0))
+            + QStringLiteral(": ") + reason;
+    }
+    alertmessage = shown;
     alertcount = 0;
     Starttimer();
+    lblalert->setToolTip(shown == full ? QString() : full.toHtmlEscaped());
 }
 
 void EditorWindow::cmdLoad_Click()
@@ -324,13 +371,29 @@ void EditorWindow::cmdLoad_Click()
         m_windows.platform().fileDialog->openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
     if (path.isEmpty())
         return;
-    const WordListFile::ReadResult result = WordListFile::read(path);
-    for (const QString &field : result.parsed.fields) {
-        txtinput->setText(field);
-        cmdadd_Click();
+    const BusyCursor busy;
+    const WordListFile::ReadResult file = WordListFile::read(path);
+    if (!file.error.isEmpty()) {
+        reportFailure(QStringLiteral("Could not load"), path, file.error);
+        return;
     }
-    if (!result.error.isEmpty()) {
-        reportFailure(QStringLiteral("Could not load %1: %2").arg(QFileInfo(path).fileName(), result.error));
+    // Each field passes through the input box and the add checks as a typed
+    // word does. Nothing can run in between, so only the last field's trace in
+    // the box can be seen, and the list view hears of the new rows once.
+    const int before = static_cast<int>(m_words.size());
+    // A word a line is the common case; the cap keeps a file of empty lines
+    // from reserving room it will never use.
+    m_words.reserveMore(std::min<qsizetype>(file.bytes.count('\n'), 1 << 21));
+    std::optional<QString> leftInBox;
+    const bool complete = WordListFile::forEachField(file.bytes, [&](const QString &field) {
+        leftInBox = addText(field) ? QString() : field;
+    });
+    m_model->appendedFrom(before);
+    if (!complete) {
+        if (leftInBox)
+            txtinput->setText(*leftInBox);
+        Form_Load();
+        reportFailure(QStringLiteral("Could not load"), path, WordListFile::unterminatedQuoteReason());
         return;
     }
     Form_Load();
@@ -340,12 +403,16 @@ void EditorWindow::cmdLoad_Click()
 void EditorWindow::cmdSave_Click()
 {
     const QString path =
-        m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter));
+        m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
     if (path.isEmpty())
         return;
-    const QString error = WordListFile::write(path, m_words.entries());
+    QString error;
+    {
+        const BusyCursor busy;
+        error = WordListFile::write(path, m_words.entries());
+    }
     if (!error.isEmpty()) {
-        reportFailure(QStringLiteral("Could not save %1: %2").arg(QFileInfo(path).fileName(), error));
+        reportFailure(QStringLiteral("Could not save"), path, error);
         return;
     }
     txtinput->setText(QString());

@@ -83,8 +83,14 @@ private slots:
 
 private:
     int selectedIndex() const;
+    // The add's checks and its append, without touching a widget: true when
+    // `text` was added, otherwise `alertmessage` holds the refusal.
+    bool addText(const QString &text);
+    // Stops the blinking and blanks the alert line.
+    void endAlert();
     void removeEntry(int index);
-    void reportFailure(const QString &report);
+    // A failed load or save on the alert line, as a refusal is reported.
+    void reportFailure(const QString &action, const QString &path, const QString &reason);
     void sortBy(SortOrder order);
 
     Windows &m_windows;

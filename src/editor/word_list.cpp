@@ -15,6 +15,12 @@ void WordList::append(const QString &entry)
     m_upperIndex.insert(WordRules::asciiUpper(entry));
 }
 
+void WordList::reserveMore(qsizetype count)
+{
+    m_entries.reserve(m_entries.size() + count);
+    m_upperIndex.reserve(m_upperIndex.size() + count);
+}
+
 void WordList::removeAt(qsizetype i)
 {
     m_upperIndex.remove(WordRules::asciiUpper(m_entries.at(i)));

@@ -19,6 +19,9 @@ public:
     bool containsIgnoringCase(const QString &text) const;
 
     void append(const QString &entry);
+    // Room for `count` more entries, so a long load does not keep growing
+    // and rehashing the index.
+    void reserveMore(qsizetype count);
     void removeAt(qsizetype i);
     void clear();
     // Replaces the order of the entries; `reordered` must be a permutation of them.

@@ -1,9 +1,12 @@
 #include "editor/word_list_file.h"
 
+#include "platform/file_save.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QIODevice>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace WordListFile {
 
@@ -25,25 +28,23 @@ bool isLineEnd(char c)
 class Scanner
 {
 public:
-    explicit Scanner(const QByteArray &bytes)
-        : m_data(bytes.constData()), m_size(bytes.size())
+    Scanner(const QByteArray &bytes, const std::function<void(const QString &)> &field)
+        : m_data(bytes.constData()), m_size(bytes.size()), m_field(field)
     {
         if (bytes.startsWith("\xEF\xBB\xBF"))
             m_pos = 3;
     }
 
-    ParseResult run()
+    // False when a quoted field never closes.
+    bool run()
     {
-        ParseResult result;
         while (m_pos < m_size) {
             if (skipBlankLine())
                 continue;
-            if (!readLine(result.fields)) {
-                result.unterminatedQuote = true;
-                break;
-            }
+            if (!readLine())
+                return false;
         }
-        return result;
+        return true;
     }
 
 private:
@@ -80,7 +81,7 @@ private:
 
     // The fields of one non-empty line (which a quoted field may stretch
     // over further lines). False when a quoted field never closes.
-    bool readLine(QStringList &fields)
+    bool readLine()
     {
         for (;;) {
             while (m_pos < m_size && m_data[m_pos] == blank)
@@ -92,11 +93,11 @@ private:
                     ++close;
                 if (close == m_size)
                     return false;
-                fields.append(QString::fromLatin1(m_data + open, close - open));
+                m_field(QString::fromLatin1(m_data + open, close - open));
                 m_pos = nextSeparator(close + 1);
             } else {
                 const qsizetype end = nextSeparator(m_pos);
-                fields.append(QString::fromLatin1(m_data + m_pos, end - m_pos));
+                m_field(QString::fromLatin1(m_data + m_pos, end - m_pos));
                 m_pos = end;
             }
             if (m_pos < m_size && m_data[m_pos] == comma) {
@@ -110,6 +111,7 @@ private:
 
     const char *m_data;
     qsizetype m_size;
+    const std::function<void(const QString &)> &m_field;
     qsizetype m_pos = 0;
 };
 
@@ -120,9 +122,16 @@ QString tr(const char *text)
 
 } // namespace
 
+bool forEachField(const QByteArray &bytes, const std::function<void(const QString &)> &field)
+{
+    return Scanner(bytes, field).run();
+}
+
 ParseResult parse(const QByteArray &bytes)
 {
-    return Scanner(bytes).run();
+    ParseResult result;
+    result.unterminatedQuote = !forEachField(bytes, [&](const QString &f) { result.fields.append(f); });
+    return result;
 }
 
 QByteArray format(const QStringList &entries)
@@ -144,54 +153,53 @@ QByteArray format(const QStringList &entries)
 ReadResult read(const QString &path)
 {
     ReadResult result;
+    // Decided from the file's type before any open: opening a FIFO blocks
+    // until something writes to it, and a device may never end.
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        result.error = tr("it is a folder");
+        return result;
+    }
+    if (info.exists() && !info.isFile()) {
+        result.error = tr("it is not a regular file");
+        return result;
+    }
+    const QString tooLarge = tr("it is larger than 16 MB, the limit for a word list");
+    if (info.size() > sizeLimit) {
+        result.error = tooLarge;
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
-        return result;
+    // Some files report a false size (those under /proc say 0), so the limit
+    // holds for what is read too: never more than one byte past it.
+    QByteArray bytes;
+    for (qint64 room = sizeLimit + 1; room > 0; room = sizeLimit + 1 - bytes.size()) {
+        const QByteArray chunk = file.read(std::min<qint64>(room, 1 << 20));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
     }
-    result.parsed = parse(bytes);
-    if (result.parsed.unterminatedQuote)
-        result.error = tr("a quoted word runs past the end of the file");
+    if (file.error() != QFileDevice::NoError)
+        result.error = file.errorString();
+    else if (bytes.size() > sizeLimit)
+        result.error = tooLarge;
+    else
+        result.bytes = std::move(bytes);
     return result;
+}
+
+QString unterminatedQuoteReason()
+{
+    return tr("a quoted word runs past the end of the file");
 }
 
 QString write(const QString &path, const QStringList &entries)
 {
-    QSaveFile file(path);
-    // Lets a file in a folder we may not create files in still be saved in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QString reason = writeTo(file, entries);
-    if (!reason.isEmpty()) {
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
-QString writeTo(QIODevice &device, const QStringList &entries)
-{
-    const QByteArray bytes = format(entries);
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const qint64 written = device.write(data, left);
-        if (written <= 0) {
-            const QString reason = device.errorString();
-            return reason.isEmpty() ? tr("the file could not be written") : reason;
-        }
-        data += written;
-        left -= written;
-    }
-    return {};
+    return FileSave::save(path, format(entries));
 }
 
 } // namespace WordListFile

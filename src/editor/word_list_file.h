@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
 
-class QIODevice;
+#include <functional>
 
 namespace WordListFile {
 
@@ -19,10 +18,21 @@ struct ParseResult
     bool unterminatedQuote = false;
 };
 
+// The largest file a load reads; no real word list comes near it (it is over
+// a million words), and it keeps a huge or endless file from taking the
+// program's memory and time.
+inline constexpr qint64 sizeLimit = 16 * 1024 * 1024;
+
 // Fields separated by commas and line ends (CR LF, LF or CR); a quoted field
 // (after leading blanks) runs to the next quote and the rest up to the next
 // separator is skipped; an unquoted one runs from its first non-blank; empty
 // lines add nothing. A leading UTF-8 byte-order mark is skipped.
+// Hands each field to `field` in file order, so a file of millions of empty
+// fields never becomes a list of them. False when a quoted field runs past
+// the end of the data; the fields before it have been handed on.
+bool forEachField(const QByteArray &bytes, const std::function<void(const QString &)> &field);
+
+// All fields at once.
 ParseResult parse(const QByteArray &bytes);
 
 // Per entry: a quote, the entry, a quote, CR LF. An empty list is 0 bytes.
@@ -30,20 +40,20 @@ QByteArray format(const QStringList &entries);
 
 struct ReadResult
 {
-    ParseResult parsed;
-    QString error; // empty on success
+    QByteArray bytes;
+    QString error; // empty on success; then `bytes` is empty
 };
 
-// Reads the file at `path`. On a failure to open or read, `error` says why
-// and `parsed` is empty; an unterminated quote is reported in `error` too,
-// with the fields before it kept.
+// Reads the whole file at `path`. Only a regular file within sizeLimit is
+// read: anything else (a folder, a FIFO that would block, a device that never
+// ends) is refused before it is opened.
 ReadResult read(const QString &path);
 
-// Writes through QSaveFile, so a failure leaves an existing file whole.
+// The reason a load reports for a quoted field that never closes.
+QString unterminatedQuoteReason();
+
+// Saves the formatted list whole or not at all (see FileSave::save).
 // Returns the reason of a failure, or an empty string.
 QString write(const QString &path, const QStringList &entries);
-
-// Writes the formatted list to an open device; returns the reason of a failure.
-QString writeTo(QIODevice &device, const QStringList &entries);
 
 } // namespace WordListFile

@@ -2,6 +2,8 @@
 
 #include "editor/word_list.h"
 
+#include <algorithm>
+
 namespace WordRules {
 
 QString trimBlanks(const QString &text)
@@ -17,10 +19,17 @@ QString trimBlanks(const QString &text)
 
 QString asciiUpper(const QString &text)
 {
+    // Entries are upper case already; sharing them keeps the index from
+    // doubling the memory of a long list.
+    const auto lower = std::find_if(text.cbegin(), text.cend(),
+                                    [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); });
+    if (lower == text.cend())
+        return text;
     QString upper = text;
-    for (QChar &c : upper) {
+    for (qsizetype i = lower - text.cbegin(); i < upper.size(); ++i) {
+        const QChar c = upper.at(i);
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(c.unicode() - 'a' + 'A');
+            upper[i] = QChar(c.unicode() - 'a' + 'A');
     }
     return upper;
 }

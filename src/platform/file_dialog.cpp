@@ -20,10 +20,14 @@ QStringList QtFileDialog::nameFilters(const QString &filter)
 
 namespace {
 
-QString runDialog(QWidget *parent, const QString &filter, QFileDialog::AcceptMode mode, QString &lastDirectory)
+QString runDialog(QWidget *parent, const QString &filter, QFileDialog::AcceptMode mode, QString &lastDirectory,
+                  const QString &title = {}, const QString &defaultSuffix = {})
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
+    dialog.setDefaultSuffix(defaultSuffix);
     dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList names = QtFileDialog::nameFilters(filter);
     dialog.setNameFilters(names);
@@ -45,7 +49,8 @@ QString QtFileDialog::openFile(QWidget *parent, const QString &filter)
     return runDialog(parent, filter, QFileDialog::AcceptOpen, m_lastDirectory);
 }
 
-QString QtFileDialog::saveFile(QWidget *parent, const QString &filter)
+QString QtFileDialog::saveFile(QWidget *parent, const QString &filter, const QString &title,
+                               const QString &defaultSuffix)
 {
-    return runDialog(parent, filter, QFileDialog::AcceptSave, m_lastDirectory);
+    return runDialog(parent, filter, QFileDialog::AcceptSave, m_lastDirectory, title, defaultSuffix);
 }

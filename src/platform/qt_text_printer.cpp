@@ -1,18 +1,22 @@
 #include "platform/qt_text_printer.h"
 
+#include "platform/busy_cursor.h"
 #include "platform/file_dialog.h"
+#include "platform/file_save.h"
 #include "platform/message_box.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -22,6 +26,7 @@
 namespace {
 
 const QString dialogTitle = QStringLiteral("Lexmire - Print Options");
+const QString documentName = QStringLiteral("Lexmire");
 
 // Sizes in tenths of a point: a 100-wide grid only just fits at 4 pt, so
 // every tenth it can grow makes it easier to read.
@@ -65,11 +70,11 @@ qreal widestAdvance(const QFontMetricsF &metrics, const QStringList &lines)
     return widest;
 }
 
-QFont fittedFont(QFont font, QPrinter &printer, const QStringList &lines, qreal width)
+QFont fittedFont(QFont font, QPaintDevice &device, const QStringList &lines, qreal width)
 {
     const auto widestAt = [&](int tenths) {
         font.setPointSizeF(tenths / 10.0);
-        return widestAdvance(QFontMetricsF(font, &printer), lines);
+        return widestAdvance(QFontMetricsF(font, &device), lines);
     };
     int size = largestSize;
     const qreal widest = widestAt(size);
@@ -111,30 +116,22 @@ QStringList wrapToWidth(const QFontMetricsF &metrics, const QStringList &lines, 
     return wrapped;
 }
 
-QString pdfFailure(const QString &path)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists())
-        return QStringLiteral("The PDF file %1 could not be created:\r\nthe folder %2 does not exist.")
-            .arg(shown, QDir::toNativeSeparators(info.absolutePath()));
-    // Appending probes the same access the writer needs without emptying a file.
-    QFile probe(path);
-    const bool existed = probe.exists();
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return QStringLiteral("The PDF file %1 could not be created:\r\n%2.").arg(shown, probe.errorString());
-    probe.close();
-    if (!existed)
-        probe.remove();
-    return QStringLiteral("The PDF file %1 could not be written.").arg(shown);
-}
-
 QString printerFailure(const QPrinter &printer)
 {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return pdfFailure(printer.outputFileName());
     return QStringLiteral("The printer %1 could not print the job:\r\nit refused the document.")
         .arg(printer.printerName());
+}
+
+QString pdfFailure(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The PDF file %1 could not be saved:\r\n%2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The paper a PDF reader nearby would print it on.
+QPageSize localPaper()
+{
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                       : QPageSize::A4);
 }
 
 } // namespace
@@ -152,38 +149,55 @@ void QtTextPrinter::endDocument()
     if (lines.isEmpty())
         return;
 
-    QString failure;
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull()) {
+        const BusyCursor busy;
         QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        failure = render(printer, lines, m_fontName);
-    } else {
-        const QString path = m_fileDialog.saveFile(nullptr, QStringLiteral("PDF Files (*.pdf)|*.pdf"));
-        if (path.isEmpty())
-            return;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        failure = render(printer, lines, m_fontName);
+        printer.setDocName(documentName);
+        if (!render(printer, lines, m_fontName) || printer.printerState() == QPrinter::Error)
+            m_messageBox.show(printerFailure(printer), dialogTitle);
+        return;
+    }
+
+    const QString path = m_fileDialog.saveFile(nullptr, QStringLiteral("PDF Files (*.pdf)|*.pdf"),
+                                               QStringLiteral("No Printer Found - Save the Job as a PDF File"),
+                                               QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString failure;
+    {
+        const BusyCursor busy;
+        // Made whole in memory first: the PDF engine does not report its
+        // write errors, and a file must not be cut short or left behind.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        bool drawn = false;
+        {
+            QPdfWriter writer(&pdf);
+            writer.setTitle(documentName);
+            writer.setCreator(documentName);
+            writer.setPageSize(localPaper());
+            drawn = render(writer, lines, m_fontName);
+        }
+        failure = drawn ? FileSave::save(path, pdf.data()) : QStringLiteral("the document could not be drawn");
     }
     if (!failure.isEmpty())
-        m_messageBox.show(failure, dialogTitle);
+        m_messageBox.show(pdfFailure(path, failure), dialogTitle);
 }
 
-QString QtTextPrinter::render(QPrinter &printer, const QStringList &lines, const QString &fontName)
+bool QtTextPrinter::render(QPagedPaintDevice &device, const QStringList &lines, const QString &fontName)
 {
-    printer.setPageMargins(QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
-                           QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("Lexmire"));
+    device.setPageMargins(QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
+                          QPageLayout::Millimeter);
     QPainter painter;
-    if (!painter.begin(&printer))
-        return printerFailure(printer);
+    if (!painter.begin(&device))
+        return false;
 
-    const qreal pageWidth = printer.width();
-    const qreal pageHeight = printer.height();
+    const qreal pageWidth = device.width();
+    const qreal pageHeight = device.height();
 
-    const QFont font = fittedFont(fixedPitchFont(fontName), printer, lines, pageWidth);
-    const QFontMetricsF metrics(font, &printer);
+    const QFont font = fittedFont(fixedPitchFont(fontName), device, lines, pageWidth);
+    const QFontMetricsF metrics(font, &device);
     painter.setFont(font);
 
     const QStringList laidOut = wrapToWidth(metrics, lines, pageWidth);
@@ -195,9 +209,9 @@ QString QtTextPrinter::render(QPrinter &printer, const QStringList &lines, const
             // next page with them would only push its text down.
             if (line.isEmpty())
                 continue;
-            if (!printer.newPage()) {
+            if (!device.newPage()) {
                 painter.end();
-                return printerFailure(printer);
+                return false;
             }
             top = 0;
         }
@@ -205,8 +219,5 @@ QString QtTextPrinter::render(QPrinter &printer, const QStringList &lines, const
             painter.drawText(QPointF(0, top + metrics.ascent()), line);
         top += lineHeight;
     }
-
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return printerFailure(printer);
-    return {};
+    return painter.end();
 }

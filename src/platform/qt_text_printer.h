@@ -4,10 +4,11 @@
 
 class FileDialog;
 class MessageBox;
-class QPrinter;
+class QPagedPaintDevice;
 
 // Collects a job's lines and lays them out when the document ends: on the
-// default printer, or, when there is none, in a PDF file the user names.
+// default printer, or, when there is none, in a PDF file the user names,
+// saved whole or not at all. A failure is reported in a message box.
 class QtTextPrinter final : public TextPrinter
 {
 public:
@@ -18,11 +19,11 @@ public:
     void printEmptyLine() override { m_lines.append(QString()); }
     void endDocument() override;
 
-    // The one print path: draws `lines` on `printer` in a fixed-pitch face
-    // standing in for `fontName`, at the largest size up to 12 pt at which the
-    // widest line fits the page width, breaking pages as needed. Returns the
-    // reason of a failure, or an empty string.
-    static QString render(QPrinter &printer, const QStringList &lines, const QString &fontName);
+    // The one print path, for a printer and a PDF alike: draws `lines` on
+    // `device` in a fixed-pitch face standing in for `fontName`, at the
+    // largest size up to 12 pt at which the widest line fits the page width,
+    // breaking pages as needed. False when the device refused the drawing.
+    static bool render(QPagedPaintDevice &device, const QStringList &lines, const QString &fontName);
 
 private:
     MessageBox &m_messageBox;

@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "editor/editor_window.h"
 #include "platform/grid_view.h"
+#include "platform/list_box.h"
 #include "platform/look.h"
 #include "platform/random_source.h"
 #include "print/print_window.h"
@@ -14,7 +15,6 @@
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -73,9 +73,7 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     lblNotice->setAlignment(Qt::AlignCenter);
     lblNotice->hide();
     GrdGridder = new GridView(this);
-    lstWerds = new QListWidget(this);
-    lstWerds->setUniformItemSizes(true);
-    Look::makeRedText(lstWerds);
+    lstWerds = new ListBox(this);
     cmdGenerate = new QPushButton(QStringLiteral("Generate"), this);
     cmdPuzzle = new QPushButton(QStringLiteral("Display Whole Puzzle"), this);
     cmdAnswer = new QPushButton(QStringLiteral("Display Answer Key"), this);
@@ -157,7 +155,7 @@ void PuzzleWindow::Form_Load()
         grid->setRows(height);
         grid->setColWidth(220);
     }
-    lstWerds->addItems(m_windows.frmEdit()->words().entries());
+    lstWerds->setEntries(m_windows.frmEdit()->words().entries());
 }
 
 std::int64_t PuzzleWindow::attemptLimit() const
@@ -171,8 +169,7 @@ std::int64_t PuzzleWindow::attemptLimit() const
 
 void PuzzleWindow::setWords(const QStringList &words)
 {
-    lstWerds->clear();
-    lstWerds->addItems(words);
+    lstWerds->setEntries(words);
     if (m_generated)
         markWordsNotHidden();
 }
@@ -184,18 +181,15 @@ void PuzzleWindow::markWordsNotHidden()
     QHash<QString, int> placements;
     for (const QString &word : std::as_const(lstUsed))
         ++placements[word];
-    for (int i = 0; i < lstWerds->count(); ++i) {
-        QListWidgetItem *item = lstWerds->item(i);
-        int &left = placements[withoutBlanks(item->text())];
-        const bool hidden = left > 0;
-        if (hidden)
+    QList<bool> notHidden;
+    notHidden.reserve(lstWerds->count());
+    for (const QString &entry : lstWerds->entries()) {
+        int &left = placements[withoutBlanks(entry)];
+        notHidden.append(left == 0);
+        if (left > 0)
             --left;
-        QFont font = lstWerds->font();
-        font.setStrikeOut(!hidden);
-        item->setFont(font);
-        item->setForeground(hidden ? QBrush() : QBrush(QColor(150, 150, 150)));
-        item->setToolTip(hidden ? QString() : QStringLiteral("Not hidden in this puzzle"));
     }
+    lstWerds->setMarks(notHidden, QStringLiteral("Not hidden in this puzzle"));
 }
 
 void PuzzleWindow::setButtonRowVisible(bool visible)

@@ -6,9 +6,9 @@
 #include <QWidget>
 
 class GridView;
+class ListBox;
 class QFrame;
 class QLabel;
-class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -33,7 +33,7 @@ public:
     QLabel *LblDone = nullptr;
     QLabel *lblNotice = nullptr; // why the last Generate had nothing to place
     GridView *GrdGridder = nullptr;
-    QListWidget *lstWerds = nullptr;
+    ListBox *lstWerds = nullptr;
     QPushButton *cmdGenerate = nullptr;
     QPushButton *cmdPuzzle = nullptr;
     QPushButton *cmdAnswer = nullptr;

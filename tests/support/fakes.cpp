@@ -7,9 +7,12 @@ QString ScriptedFileDialog::openFile(QWidget *, const QString &filter)
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
-QString ScriptedFileDialog::saveFile(QWidget *, const QString &filter)
+QString ScriptedFileDialog::saveFile(QWidget *, const QString &filter, const QString &title,
+                                     const QString &defaultSuffix)
 {
     ++saves;
     filtersSeen.append(filter);
+    titlesSeen.append(title);
+    suffixesSeen.append(defaultSuffix);
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }

@@ -45,11 +45,14 @@ class ScriptedFileDialog final : public FileDialog
 {
 public:
     QString openFile(QWidget *parent, const QString &filter) override;
-    QString saveFile(QWidget *parent, const QString &filter) override;
+    QString saveFile(QWidget *parent, const QString &filter, const QString &title,
+                     const QString &defaultSuffix) override;
 
     QStringList openAnswers;
     QStringList saveAnswers;
     QStringList filtersSeen;
+    QStringList titlesSeen;   // of save dialogs
+    QStringList suffixesSeen; // of save dialogs
     int opens = 0;
     int saves = 0;
 };

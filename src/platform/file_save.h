@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QByteArray;
+class QIODevice;
+
+namespace FileSave {
+
+// Replaces the file at `path` with `bytes` by way of a temporary file in the
+// same folder, so that a save either lands whole or changes nothing: after
+// any failure an existing file is byte for byte what it was and a new one
+// leaves nothing behind. A target that exists but is not a regular file (a
+// folder, a FIFO, a device, a socket) is refused before anything is opened,
+// since writing would block on it or replace it.
+// Returns the reason of a failure, or an empty string.
+QString save(const QString &path, const QByteArray &bytes);
+
+// Writes all of `bytes`, however short the device's writes are; returns the
+// reason of a failure, or an empty string.
+QString writeAll(QIODevice &device, const QByteArray &bytes);
+
+} // namespace FileSave
