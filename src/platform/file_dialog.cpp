@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 QStringList QtFileDialog::nameFilters(const QString &filter)
 {
@@ -20,11 +21,35 @@ QStringList QtFileDialog::nameFilters(const QString &filter)
 
 namespace {
 
+// Qt's own overwrite question reads a file name as markup; this one asks the
+// same question with the name as plain text.
+class PlainFileDialog final : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QFileInfo info(selectedFiles().value(0));
+        if (acceptMode() == AcceptSave && info.exists() && !info.isDir()) {
+            QMessageBox question(QMessageBox::Warning, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, this);
+            question.setTextFormat(Qt::PlainText);
+            question.setDefaultButton(QMessageBox::No);
+            if (question.exec() != QMessageBox::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 QString runDialog(QWidget *parent, const QString &filter, QFileDialog::AcceptMode mode, QString &lastDirectory,
                   const QString &title = {}, const QString &defaultSuffix = {})
 {
-    QFileDialog dialog(parent);
+    PlainFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     dialog.setDefaultSuffix(defaultSuffix);
