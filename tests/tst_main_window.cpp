@@ -30,7 +30,6 @@ private slots:
     void dimensionCaptions();
     void clearAll_data();
     void clearAll();
-    void returnOpensEditorOnlyInNormalView();
     void ctrlX_data();
     void ctrlX();
     void exitClosesCreatedWindowsInOrder_data();
@@ -203,24 +202,6 @@ void TestMainWindow::clearAll()
         for (int c = 0; c < puzzle->GrdGridder->cols(); ++c)
             QCOMPARE(puzzle->GrdGridder->text(r, c), QString());
     QVERIFY(!program->windows->hasFrmPrint());
-}
-
-void TestMainWindow::returnOpensEditorOnlyInNormalView()
-{
-    activate();
-    QTest::mouseClick(main()->cmdDimensions, Qt::LeftButton);
-    QTest::keyClick(main(), Qt::Key_Return);
-    QVERIFY(main()->isVisible());
-    QVERIFY(!program->windows->hasFrmEdit());
-
-    QTest::mouseClick(main()->cmdDimDone, Qt::LeftButton);
-    main()->lstWords->setFocus();
-    QTest::keyClick(main()->lstWords, Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(!main()->isVisible());
-    QVERIFY(program->windows->hasFrmEdit());
-    EditorWindow *editor = program->windows->frmEdit();
-    QVERIFY(editor->isVisible());
-    QCOMPARE(editor->focusWidget(), editor->txtinput);
 }
 
 void TestMainWindow::ctrlX_data()

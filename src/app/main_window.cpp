@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,9 +34,69 @@ QPushButton *largeButton(const QString &caption, QWidget *parent)
     return button;
 }
 
-QScrollBar *dimensionBar(Qt::Orientation orientation, QWidget *parent)
+// A dimension bar the keyboard can drive, whatever its orientation: Right
+// and Down raise the value, Left and Up lower it (a focused horizontal bar
+// would otherwise go down on Right), Page Down and Page Up step a page, Home
+// and End go to the ends. The wheel keeps its own direction.
+class DimensionBar final : public QScrollBar
 {
-    auto *bar = new QScrollBar(orientation, parent);
+public:
+    DimensionBar(Qt::Orientation orientation, QWidget *parent)
+        : QScrollBar(orientation, parent)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        SliderAction action = SliderNoAction;
+        switch (event->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            action = SliderSingleStepAdd;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            action = SliderSingleStepSub;
+            break;
+        case Qt::Key_PageDown:
+            action = SliderPageStepAdd;
+            break;
+        case Qt::Key_PageUp:
+            action = SliderPageStepSub;
+            break;
+        case Qt::Key_Home:
+            action = SliderToMinimum;
+            break;
+        case Qt::Key_End:
+            action = SliderToMaximum;
+            break;
+        default:
+            QScrollBar::keyPressEvent(event);
+            return;
+        }
+        triggerAction(action);
+        event->accept();
+    }
+
+    // Drawn over the bar: a style-sheet focus rule would make Qt draw the
+    // whole bar from the style sheet instead of the platform's style.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+QScrollBar *dimensionBar(Qt::Orientation orientation, const QString &name, QWidget *parent)
+{
+    auto *bar = new DimensionBar(orientation, parent);
+    bar->setAccessibleName(name);
     bar->setRange(3, 100);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -58,6 +119,7 @@ MainWindow::MainWindow(Windows &windows)
     cmdDimensions = largeButton(QStringLiteral("Set Dimensions"), this);
     cmdAllClear = largeButton(QStringLiteral("Clear All"), this);
     lstWords = new ListBox(this);
+    lstWords->setAccessibleName(QStringLiteral("Word list"));
     lblWordcount = new QLabel(noWords, this);
     lblDimensionsDisplay = new QLabel(QStringLiteral("Current Dimensions ="), this);
     lblDimensionsDisplay->setFont(Look::font(QStringLiteral("MS Sans Serif"), 13.5));
@@ -73,8 +135,8 @@ MainWindow::MainWindow(Windows &windows)
     cmdPrint = largeButton(QStringLiteral("Display/Print Puzzle"), this);
     cmdExit = largeButton(QStringLiteral("Exit"), this);
 
-    hsbLength = dimensionBar(Qt::Horizontal, this);
-    vsbHeight = dimensionBar(Qt::Vertical, this);
+    hsbLength = dimensionBar(Qt::Horizontal, QStringLiteral("Puzzle width"), this);
+    vsbHeight = dimensionBar(Qt::Vertical, QStringLiteral("Puzzle height"), this);
     lblStuff = new QLabel(QStringLiteral("Enter the puzzle dimensions.  For either direction, the maximum is 100 and "
                                          "the minimum is 3.  When finished, click the Done button."),
                           this);
@@ -135,6 +197,8 @@ MainWindow::MainWindow(Windows &windows)
 
     Look::setTabChain({cmdWords, cmdDimensions, cmdAllClear, cmdPrint, cmdExit, cmdAbout, lstWords, hsbLength, vsbHeight,
                        cmdDimDone});
+    Look::pressButtonsWithEnter(this);
+    cmdWords->setFocus();
 
     connect(cmdWords, &QPushButton::clicked, this, &MainWindow::cmdWords_Click);
     connect(cmdDimensions, &QPushButton::clicked, this, &MainWindow::cmdDimensions_Click);
@@ -245,6 +309,7 @@ void MainWindow::cmdPrint_Click()
     // The puzzle window loads (and sizes its grids) before the sizes below.
     PuzzleWindow *puzzle = m_windows.frmDisplay();
     Windows::show(puzzle);
+    puzzle->cmdGenerate->setFocus();
     hide();
     m_windows.platform().random->reseedFromTimeOfDay();
     const int width = puzzleWidth();
@@ -276,11 +341,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    // "Edit Word List" is the default button of the normal view. Buttons
-    // outside dialogs leave Return to their window, so it arrives here.
+    // A focused button takes Enter itself; what reaches the window is Enter
+    // from elsewhere (the list, a dimension bar), which presses the view's
+    // default: "Edit Word List", or "Done" in the dimension view.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !cmdWords->isHidden()) {
-        cmdWords->click();
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        (cmdWords->isHidden() ? cmdDimDone : cmdWords)->click();
         return;
     }
     QWidget::keyPressEvent(event);

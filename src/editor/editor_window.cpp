@@ -13,11 +13,13 @@
 #include "platform/busy_cursor.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -120,6 +122,7 @@ EditorWindow::EditorWindow(Windows &windows)
     lstWord->setSelectionMode(QAbstractItemView::SingleSelection);
     lstWord->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstWord->viewport()->installEventFilter(this);
+    txtinput->installEventFilter(this);
     Look::makeRedText(lstWord);
     lblcaption4 = new QLabel(QStringLiteral("Number of Words:"), this);
     lblnumber = new QLabel(QStringLiteral("0"), this);
@@ -173,6 +176,13 @@ EditorWindow::EditorWindow(Windows &windows)
 
     Look::setTabChain({txtinput, cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack, optascend1, optascend2,
                        optascendlast, optdescend1, optdescend2, optdescendlast, lstWord});
+    Look::pressButtonsWithEnter(this);
+    Look::makeOneTabStop({optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast});
+    txtinput->setAccessibleName(QStringLiteral("Word to add"));
+    lstWord->setAccessibleName(QStringLiteral("Word list"));
+    // Named for the line's purpose until the first alert names it with its
+    // message (see Starttimer).
+    lblalert->setAccessibleName(QStringLiteral("Alert line"));
 
     connect(cmdadd, &QPushButton::clicked, this, &EditorWindow::cmdadd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &EditorWindow::cmdDelete_Click);
@@ -181,8 +191,6 @@ EditorWindow::EditorWindow(Windows &windows)
     connect(cmdClear, &QPushButton::clicked, this, &EditorWindow::cmdClear_Click);
     connect(cmdSort, &QPushButton::clicked, this, &EditorWindow::cmdSort_Click);
     connect(cmdBack, &QPushButton::clicked, this, &EditorWindow::cmdBack_Click);
-    // Enter adds even while "Add Word" is disabled.
-    connect(txtinput, &QLineEdit::returnPressed, this, &EditorWindow::cmdadd_Click);
     connect(txtinput, &QLineEdit::textChanged, this, &EditorWindow::txtinput_Change);
     connect(lstWord, &QListView::clicked, this, &EditorWindow::lstWord_Click);
     connect(lstWord->selectionModel(), &QItemSelectionModel::selectionChanged, this, &EditorWindow::lstWord_Click);
@@ -218,6 +226,15 @@ void EditorWindow::Form_Load()
 void EditorWindow::Starttimer()
 {
     tmralert->start();
+    // One event per alert for screen readers. A label without a name of its
+    // own announces every change of its text, which would be every blink; as
+    // the line carries the message as its name, the blinking stays silent.
+    if (lblalert->accessibleName() != alertmessage) {
+        lblalert->setAccessibleName(alertmessage);
+    } else {
+        QAccessibleEvent event(lblalert, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     lblalert->setText(alertmessage);
 }
 
@@ -303,8 +320,22 @@ void EditorWindow::lstWord_DblClick()
     Form_Load();
 }
 
+void EditorWindow::txtinput_KeyPress(int KeyAscii)
+{
+    // Enter adds even while "Add Word" is disabled.
+    if (KeyAscii == 13)
+        cmdadd_Click();
+}
+
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Every key, Enter included, then goes on to the input box unchanged.
+    if (watched == txtinput && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        txtinput_KeyPress(enter ? 13 : key->text().isEmpty() ? 0 : key->text().at(0).unicode());
+        return false;
+    }
     // The press before a double-click has already selected the entry under
     // the pointer (or cleared the selection over empty space).
     if (watched == lstWord->viewport() && event->type() == QEvent::MouseButtonDblClick) {

@@ -78,6 +78,8 @@ private slots:
     void lstWord_Click();
     void lstWord_DblClick();
     void txtinput_Change();
+    // A key pressed in the input box, as its character code (13 for Enter).
+    void txtinput_KeyPress(int KeyAscii);
     void tmralert_Timer();
     void Form_Load();
 

@@ -80,9 +80,23 @@ GridView::GridView(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::StrongFocus);
+    // One stop for Tab: moving the (invisible) current cell would trap it.
+    setTabKeyNavigation(false);
     setFont(Look::font(QStringLiteral("MS Sans Serif"), 8.25));
+    // The focus frame takes the padding's place, so the letters never move.
     setStyleSheet(QStringLiteral("QTableView { gridline-color: white; color: black; background-color: white;"
-                                 " border: 1px solid rgb(160,160,160); }"));
+                                 " border: 1px solid rgb(160,160,160); padding: 1px; }"
+                                 "QTableView:focus { border: 2px solid black; padding: 0px; }"));
+    updateName();
+}
+
+void GridView::updateName()
+{
+    static const char *const shown[] = {"Empty grid", "Puzzle", "Answer key"};
+    setAccessibleName(QStringLiteral("%1, %2 columns by %3 rows")
+                          .arg(QLatin1String(shown[static_cast<int>(m_showing)]))
+                          .arg(cols())
+                          .arg(rows()));
 }
 
 const CellGrid &GridView::grid() const
@@ -93,11 +107,13 @@ const CellGrid &GridView::grid() const
 void GridView::setRows(int rows)
 {
     m_model->resize(rows, m_model->grid.cols());
+    updateName();
 }
 
 void GridView::setCols(int cols)
 {
     m_model->resize(m_model->grid.rows(), cols);
+    updateName();
 }
 
 void GridView::setColWidth(int twips)
@@ -116,13 +132,17 @@ void GridView::clear()
 {
     m_model->grid.clear();
     m_model->cellsChanged();
+    m_showing = Showing::Nothing;
+    updateName();
 }
 
-void GridView::edit(const std::function<void(CellGrid &)> &change)
+void GridView::edit(Showing showing, const std::function<void(CellGrid &)> &change)
 {
     [[maybe_unused]] const int rows = m_model->grid.rows();
     [[maybe_unused]] const int cols = m_model->grid.cols();
     change(m_model->grid);
     Q_ASSERT(rows == m_model->grid.rows() && cols == m_model->grid.cols());
     m_model->cellsChanged();
+    m_showing = showing;
+    updateName();
 }

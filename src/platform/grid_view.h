@@ -17,6 +17,9 @@ class GridView final : public QTableView
 public:
     explicit GridView(QWidget *parent = nullptr);
 
+    // What the grid shows, for its accessible name.
+    enum class Showing { Nothing, Puzzle, AnswerKey };
+
     const CellGrid &grid() const;
     int rows() const { return grid().rows(); }
     int cols() const { return grid().cols(); }
@@ -27,11 +30,15 @@ public:
     // Width of every column, in twips.
     void setColWidth(int twips);
     void setText(int row, int col, const QString &text);
+    // Empties every cell: the grid then shows nothing.
     void clear();
 
-    // Many cell writes with one repaint.
-    void edit(const std::function<void(CellGrid &)> &change);
+    // Many cell writes with one repaint, after which the grid shows `showing`.
+    void edit(Showing showing, const std::function<void(CellGrid &)> &change);
 
 private:
+    void updateName();
+
     CellGridModel *m_model;
+    Showing m_showing = Showing::Nothing;
 };

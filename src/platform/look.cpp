@@ -1,6 +1,10 @@
 #include "look.h"
 
+#include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace Look {
 
@@ -17,6 +21,27 @@ void setTabChain(std::initializer_list<QWidget *> controls)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+void makeOneTabStop(const QList<QRadioButton *> &options)
+{
+    // Only the selected option takes Tab; the arrow keys still move among all
+    // of them, since Qt moves between exclusive options whatever their policy.
+    const auto follow = [options] {
+        const auto checked = std::find_if(options.begin(), options.end(), [](QRadioButton *o) { return o->isChecked(); });
+        QRadioButton *stop = checked != options.end() ? *checked : options.first();
+        for (QRadioButton *option : options)
+            option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton *option : options)
+        QObject::connect(option, &QRadioButton::toggled, option, follow);
+    follow();
+}
+
+void pressButtonsWithEnter(QWidget *window)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>())
+        button->setAutoDefault(true);
 }
 
 QFont font(const QString &family, qreal points, bool bold, bool italic)
@@ -40,14 +65,21 @@ void applyWindowLook(QWidget *window)
         "QPushButton:pressed { background-color: rgb(224,112,0); }"
         "QPushButton:disabled { color: rgb(128,64,0); }"
         "QPushButton:focus { border: 2px solid black; }"
-        "QRadioButton { background-color: rgb(255,128,0); color: black; }"
+        "QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
+        "QRadioButton:focus { border: 1px solid black; }"
         "QLabel { color: rgb(255,128,0); background: transparent; }")
                                .arg(window->objectName()));
 }
 
 void makeRedText(QWidget *widget)
 {
-    widget->setStyleSheet(QStringLiteral("color: red; background-color: white;"));
+    // Rules for the widget's own kind only: a bare rule would reach its scroll
+    // bars as well and have them drawn, half-styled, from the style sheet.
+    // The focus frame takes the padding's place, so the text never moves.
+    widget->setStyleSheet(QStringLiteral(
+        "QAbstractItemView, QLineEdit { color: red; background-color: white;"
+        " border: 1px solid rgb(160,160,160); padding: 1px; }"
+        "QAbstractItemView:focus, QLineEdit:focus { border: 2px solid black; padding: 0px; }"));
 }
 
 } // namespace Look

@@ -2,10 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 
 #include <initializer_list>
 
+class QRadioButton;
 class QWidget;
 
 namespace Look {
@@ -23,6 +25,13 @@ void place(QWidget *widget, int left, int top, int width, int height);
 
 // Sets the keyboard order of the controls, first to last.
 void setTabChain(std::initializer_list<QWidget *> controls);
+
+// A group of exclusive options is one stop for Tab, at the selected option.
+void makeOneTabStop(const QList<QRadioButton *> &options);
+
+// Every push button of `window` takes Return and Enter when it has the
+// focus, as it takes Space; outside dialogs Qt would leave Enter to the window.
+void pressButtonsWithEnter(QWidget *window);
 
 QFont font(const QString &family, qreal points, bool bold = false, bool italic = false);
 

@@ -39,6 +39,7 @@ PrintWindow::PrintWindow(Windows &windows)
         ++row;
     }
     Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide});
+    Look::pressButtonsWithEnter(this);
 
     connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PrintWindow::Command2_Click);

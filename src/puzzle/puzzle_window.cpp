@@ -95,8 +95,6 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     optvf = new QRadioButton(QStringLiteral("No Brainer"), this);
     optm = new QRadioButton(QStringLiteral("Thoughtful"), this);
     optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), this);
-    for (QRadioButton *option : {optvf, optm, optvs})
-        option->setStyleSheet(QStringLiteral("border: none;"));
 
     const QList<std::pair<QObject *, const char16_t *>> names{
         {Progress, u"Progress"},       {LblDone, u"LblDone"},         {lblNotice, u"lblNotice"},
@@ -128,6 +126,9 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     lblGenerating->raise();
 
     Look::setTabChain({cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
+    Look::pressButtonsWithEnter(this);
+    Look::makeOneTabStop({optvf, optm, optvs});
+    lstWerds->setAccessibleName(QStringLiteral("Words in the puzzle"));
 
     connect(cmdGenerate, &QPushButton::clicked, this, &PuzzleWindow::cmdGenerate_Click);
     connect(cmdPuzzle, &QPushButton::clicked, this, &PuzzleWindow::cmdPuzzle_Click);
@@ -204,6 +205,8 @@ void PuzzleWindow::cmdGenerate_Click()
     lstnotused.clear();
     GrdGridder->clear();
 
+    // Hiding the row moves the focus on; a keyboard user gets it back after the run.
+    QWidget *const focused = focusWidget();
     setButtonRowVisible(false);
     for (QPushButton *button : {cmdPuzzle, cmdAnswer, cmdPrint})
         button->setEnabled(true);
@@ -251,7 +254,7 @@ void PuzzleWindow::cmdGenerate_Click()
                                ? QStringLiteral("The word list is empty.")
                                : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
         lblNotice->show();
-        endRun();
+        endRun(focused);
         return;
     }
     Progress->setValue(finished);
@@ -283,13 +286,15 @@ void PuzzleWindow::cmdGenerate_Click()
     Progress->hide();
     LblDone->show();
     TmrDone->start();
-    endRun();
+    endRun(focused);
 }
 
-void PuzzleWindow::endRun()
+void PuzzleWindow::endRun(QWidget *focused)
 {
     setButtonRowVisible(true);
     lblGenerating->hide();
+    if (focused)
+        focused->setFocus();
     markWordsNotHidden();
 }
 
@@ -298,7 +303,7 @@ void PuzzleWindow::cmdPuzzle_Click()
     MainWindow *main = m_windows.frmMain();
     const int height = main->puzzleHeight();
     const int width = main->puzzleWidth();
-    GrdGridder->edit([&](CellGrid &grid) {
+    GrdGridder->edit(GridView::Showing::Puzzle, [&](CellGrid &grid) {
         for (int r = 0; r < height; ++r)
             for (int c = 0; c < width; ++c)
                 grid.setText(r, c, GrdPuzzle.text(r, c));
@@ -307,7 +312,7 @@ void PuzzleWindow::cmdPuzzle_Click()
 
 void PuzzleWindow::cmdAnswer_Click()
 {
-    GrdGridder->edit([&](CellGrid &grid) {
+    GrdGridder->edit(GridView::Showing::AnswerKey, [&](CellGrid &grid) {
         grid.clear();
         // The table may be larger than the grid; write only cells the grid has.
         const int rows = std::min(grid.rows(), 101);
@@ -324,7 +329,9 @@ void PuzzleWindow::cmdAnswer_Click()
 
 void PuzzleWindow::cmdPrint_Click()
 {
-    Windows::show(m_windows.frmPrint());
+    PrintWindow *print = m_windows.frmPrint();
+    Windows::show(print);
+    print->Command1->setFocus();
     hide();
 }
 

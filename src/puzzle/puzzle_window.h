@@ -67,8 +67,9 @@ private slots:
 
 private:
     void setButtonRowVisible(bool visible);
-    // The button row back in place of "GENERATING PUZZLE...", the list marked.
-    void endRun();
+    // The button row back in place of "GENERATING PUZZLE...", the focus back
+    // on `focused`, the list marked.
+    void endRun(QWidget *focused);
     void markWordsNotHidden();
 
     Windows &m_windows;
