@@ -6,7 +6,11 @@
 #include "puzzle/puzzle_window.h"
 #include "window_test.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,6 +40,7 @@ private slots:
     void exitClosesCreatedWindowsInOrder();
     void closingMainWindowExitsOnce();
     void aboutBox();
+    void dialogsAndTooltipsKeepTheDesktopLook();
 
 private:
     MainWindow *main() { return program->windows->frmMain(); }
@@ -300,6 +305,41 @@ void TestMainWindow::aboutBox()
     QCOMPARE(lines[3], QString());
     QVERIFY(lines[4].contains(QStringLiteral("2026")));
     QVERIFY(!box.text.contains(QLatin1Char('\n')) || box.text.count(QLatin1Char('\n')) == 4);
+}
+
+// The orange look is the windows' own: a message box, a file dialog or a
+// tooltip opened from a window keeps the desktop's colours.
+void TestMainWindow::dialogsAndTooltipsKeepTheDesktopLook()
+{
+    const QColor orange(255, 128, 0);
+    const auto face = [](QWidget *button) {
+        return button->grab().toImage().pixelColor(3, button->height() / 2);
+    };
+    program->windows->frmPrint(); // creates all four
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->objectName().startsWith(QLatin1String("frm")))
+            continue;
+        Windows::show(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(face(window->findChild<QPushButton *>()), orange);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("text"), QMessageBox::Ok, window);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY2(face(box.button(QMessageBox::Ok)) != orange, qPrintable(window->objectName()));
+        QVERIFY(box.findChild<QLabel *>()->palette().color(QPalette::WindowText) != orange);
+        QWidget *list = window->findChild<QListView *>();
+        if (!list)
+            continue;
+        QToolTip::showText(list->mapToGlobal(QPoint(5, 5)), QStringLiteral("tip"), list);
+        QLabel *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->inherits("QTipLabel"))
+                tip = static_cast<QLabel *>(w);
+        QVERIFY(tip);
+        tip->ensurePolished();
+        QCOMPARE(tip->palette().color(QPalette::WindowText), QToolTip::palette().color(QPalette::ToolTipText));
+        QToolTip::hideText();
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

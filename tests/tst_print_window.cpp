@@ -81,8 +81,9 @@ void TestPrintWindow::jobs_data()
 {
     const QStringList puzzleLines{QStringLiteral("Puzzle"), QString(), QStringLiteral("C A T "),
                                   QStringLiteral("D E F "), QStringLiteral("G H I ")};
+    // An empty key cell is two blanks wide, as a letter and its blank are.
     const QStringList keyLines{QStringLiteral("Puzzle Key"), QString(), QStringLiteral("C A T "),
-                               QStringLiteral("   "), QStringLiteral("   ")};
+                               QStringLiteral("      "), QStringLiteral("      ")};
     const QStringList listLines{QStringLiteral("List of Words"), QString(), QStringLiteral("CAT")};
     const QStringList gap{QString(), QString()};
 
@@ -136,9 +137,9 @@ void TestPrintWindow::dimensionsChangedWithoutGenerating()
         grid->setRows(4);
     }
     press("Command4");
-    const QStringList expected{QStringLiteral("Puzzle"), QString(), QStringLiteral("C A T   "),
-                               QStringLiteral("D E F   "), QStringLiteral("G H I   "),
-                               QStringLiteral("     ")};
+    const QStringList expected{QStringLiteral("Puzzle"), QString(), QStringLiteral("C A T     "),
+                               QStringLiteral("D E F     "), QStringLiteral("G H I     "),
+                               QStringLiteral("          ")};
     QCOMPARE(program->fakes.printer.jobs.first(), expected);
 }
 

@@ -41,6 +41,9 @@ private slots:
     void nothingToPlaceRecovers_data();
     void nothingToPlaceRecovers();
     void wordsNotHiddenAreMarked();
+    void marksOnlyTheListThatWasGenerated_data();
+    void marksOnlyTheListThatWasGenerated();
+    void longEntriesAreCutInEveryList();
 
 private:
     void start();
@@ -408,6 +411,92 @@ void TestPuzzleWindow::wordsNotHiddenAreMarked()
     start();
     QCOMPARE(int(marked(0)) + int(marked(1)), 1);
     QVERIFY(marked(2));
+}
+
+void TestPuzzleWindow::marksOnlyTheListThatWasGenerated_data()
+{
+    // CAT is hidden in 7 x 7; ELEPHANTS never fits.
+    QTest::addColumn<QStringList>("route");
+    QTest::addColumn<QList<bool>>("marks");
+    const QList<bool> none;
+    const QList<bool> elephants{false, true};
+    QTest::newRow("before any Generate") << QStringList{} << none;
+    QTest::newRow("after Generate") << QStringList{QStringLiteral("generate")} << elephants;
+    QTest::newRow("back and again") << QStringList{QStringLiteral("generate"), QStringLiteral("again")} << elephants;
+    // "Clear All" leaves the puzzle window's list, and so its marks, alone.
+    QTest::newRow("Clear All alone") << QStringList{QStringLiteral("generate"), QStringLiteral("clear all")}
+                                     << elephants;
+    QTest::newRow("another list") << QStringList{QStringLiteral("generate"), QStringLiteral("clear all"),
+                                                 QStringLiteral("DOG,ELEPHANTS")}
+                                  << none;
+    QTest::newRow("the same entries in another order")
+        << QStringList{QStringLiteral("generate"), QStringLiteral("clear all"), QStringLiteral("ELEPHANTS,CAT")} << none;
+    QTest::newRow("the generated list again") << QStringList{QStringLiteral("generate"), QStringLiteral("clear all"),
+                                                             QStringLiteral("CAT,ELEPHANTS")}
+                                              << elephants;
+    QTest::newRow("another list, generated")
+        << QStringList{QStringLiteral("generate"), QStringLiteral("clear all"), QStringLiteral("ELEPHANTS,CAT"),
+                       QStringLiteral("generate")}
+        << QList<bool>{true, false};
+}
+
+// A mark says "not hidden in this puzzle": only true of the list the last
+// Generate used, the same entries in the same order.
+void TestPuzzleWindow::marksOnlyTheListThatWasGenerated()
+{
+    QFETCH(QStringList, route);
+    QFETCH(QList<bool>, marks);
+    program->fakes.random.draws = spreadDraws(100000);
+    enterWords(*program->windows, {QStringLiteral("CAT"), QStringLiteral("ELEPHANTS")});
+    setDimensions(7, 7);
+    start();
+    for (const QString &step : route) {
+        if (step == QLatin1String("generate")) {
+            generate();
+        } else if (step == QLatin1String("again")) {
+            QTest::mouseClick(puzzle()->Command1, Qt::LeftButton);
+            start();
+        } else if (step == QLatin1String("clear all")) {
+            QTest::mouseClick(puzzle()->Command1, Qt::LeftButton);
+            QTest::mouseClick(main()->cmdAllClear, Qt::LeftButton);
+            setDimensions(7, 7);
+        } else {
+            enterWords(*program->windows, step.split(QLatin1Char(',')));
+            start();
+        }
+    }
+    QList<bool> shown;
+    for (int row = 0; row < puzzle()->lstWerds->count(); ++row) {
+        const QModelIndex index = puzzle()->lstWerds->model()->index(row, 0);
+        const bool struck = index.data(Qt::FontRole).value<QFont>().strikeOut();
+        QCOMPARE(index.data(Qt::ToolTipRole).toString().contains(QStringLiteral("Not hidden")), struck);
+        shown.append(struck);
+    }
+    if (marks.isEmpty())
+        marks = QList<bool>(shown.size(), false);
+    QCOMPARE(shown, marks);
+}
+
+// One rule for the three lists: cut at the right with "…", nothing scrolls
+// sideways, and the tooltip holds the entry (as text) up to 100 characters.
+void TestPuzzleWindow::longEntriesAreCutInEveryList()
+{
+    const QString longWord(300, QLatin1Char('A'));
+    enterWords(*program->windows, {longWord, QStringLiteral("CAT")});
+    start();
+    generate();
+    const QString tip = longWord.left(100) + QChar(0x2026);
+    for (QListView *list : {program->windows->frmEdit()->lstWord, static_cast<QListView *>(main()->lstWords),
+                            static_cast<QListView *>(puzzle()->lstWerds)}) {
+        QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(list->textElideMode(), Qt::ElideRight);
+        const QModelIndex first = list->model()->index(0, 0);
+        QVERIFY(first.data().toString().size() < 300);
+        QVERIFY(list->visualRect(first).width() <= list->viewport()->width());
+        const QString toolTip = first.data(Qt::ToolTipRole).toString();
+        QVERIFY2(toolTip == tip || toolTip == tip + QStringLiteral("<br>Not hidden in this puzzle"),
+                 qPrintable(toolTip));
+    }
 }
 
 QTEST_MAIN(TestPuzzleWindow)

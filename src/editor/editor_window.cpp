@@ -48,8 +48,12 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role == Qt::DisplayRole && index.isValid())
-            return ListBox::shownText(m_words.at(index.row()));
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole)
+            return EntryListView::shownText(m_words.at(index.row()));
+        if (role == Qt::ToolTipRole)
+            return EntryListView::toolTip(m_words.at(index.row()));
         return {};
     }
 
@@ -102,7 +106,7 @@ EditorWindow::EditorWindow(Windows &windows)
     // File names and reasons come from outside: never markup.
     lblalert->setTextFormat(Qt::PlainText);
     lblalert->setFont(Look::font(QStringLiteral("Arial"), 10, true));
-    lblalert->setStyleSheet(QStringLiteral("color: red;"));
+    lblalert->setStyleSheet(QStringLiteral("#lblalert { color: red; }")); // not its tooltip
     lblcaption = new QLabel(QStringLiteral("Enter Word:"), this);
     txtinput = new QLineEdit(this);
     txtinput->setMaxLength(std::numeric_limits<int>::max());
@@ -115,15 +119,11 @@ EditorWindow::EditorWindow(Windows &windows)
     cmdSort = new QPushButton(QStringLiteral("Sort Word List"), this);
     cmdBack = new QPushButton(QStringLiteral("Back to Main"), this);
     lblcaption2 = new QLabel(QStringLiteral("List of Words"), this);
-    lstWord = new QListView(this);
+    lstWord = new EntryListView(this);
     m_model = new WordListModel(m_words, this);
     lstWord->setModel(m_model);
-    lstWord->setUniformItemSizes(true);
-    lstWord->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstWord->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstWord->viewport()->installEventFilter(this);
     txtinput->installEventFilter(this);
-    Look::makeRedText(lstWord);
     lblcaption4 = new QLabel(QStringLiteral("Number of Words:"), this);
     lblnumber = new QLabel(QStringLiteral("0"), this);
     lblnumber->setAlignment(Qt::AlignCenter);

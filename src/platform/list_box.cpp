@@ -6,11 +6,53 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHelpEvent>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
 namespace {
 
 // Far wider than any list box, short enough to lay out at once.
 constexpr qsizetype shownLength = 256;
+// A tooltip a screen can hold.
+constexpr qsizetype toolTipLength = 100;
+// Set on entries whose tooltip carries a note, shown even when they fit.
+constexpr int noteRole = Qt::UserRole + 1;
+
+QString cut(const QString &entry, qsizetype length)
+{
+    return entry.size() <= length ? entry : entry.left(length) + QChar(0x2026);
+}
+
+// Items as narrow as can be: a list view stretches them to its own width, so
+// a long entry is elided there instead of widening the list sideways.
+class EntryDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {1, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override
+    {
+        if (event->type() == QEvent::ToolTip && !index.data(noteRole).toBool()) {
+            QStyleOptionViewItem item = option;
+            initStyleOption(&item, index);
+            const QWidget *widget = view ? view->viewport() : nullptr;
+            const QRect text = widget->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+            // An entry that is shown whole needs no tooltip.
+            if (item.fontMetrics.horizontalAdvance(item.text) <= text.width()) {
+                QToolTip::hideText();
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+};
 
 } // namespace
 
@@ -31,7 +73,11 @@ public:
         const bool marked = index.row() < marks.size() && marks.at(index.row());
         switch (role) {
         case Qt::DisplayRole:
-            return ListBox::shownText(entries.at(index.row()));
+            return EntryListView::shownText(entries.at(index.row()));
+        case Qt::ToolTipRole:
+            return EntryListView::toolTip(entries.at(index.row()), marked ? note : QString());
+        case noteRole:
+            return marked;
         case Qt::FontRole:
             if (marked) {
                 QFont font = struckFont;
@@ -41,8 +87,6 @@ public:
             return {};
         case Qt::ForegroundRole:
             return marked ? QVariant(QBrush(QColor(150, 150, 150))) : QVariant();
-        case Qt::ToolTipRole:
-            return marked ? QVariant(note.toHtmlEscaped()) : QVariant();
         default:
             return {};
         }
@@ -71,15 +115,37 @@ public:
     QFont struckFont;
 };
 
-ListBox::ListBox(QWidget *parent)
+EntryListView::EntryListView(QWidget *parent)
     : QListView(parent)
-    , m_model(new EntryListModel(this))
 {
-    setModel(m_model);
+    setItemDelegate(new EntryDelegate(this));
     setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideRight);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     Look::makeRedText(this);
+}
+
+QString EntryListView::shownText(const QString &entry)
+{
+    return cut(entry, shownLength);
+}
+
+QString EntryListView::toolTip(const QString &entry, const QString &note)
+{
+    // Entries come from files: shown as text, never as markup.
+    QString tip = cut(entry, toolTipLength).toHtmlEscaped();
+    if (!note.isEmpty())
+        tip += QStringLiteral("<br>") + note.toHtmlEscaped();
+    return tip;
+}
+
+ListBox::ListBox(QWidget *parent)
+    : EntryListView(parent)
+    , m_model(new EntryListModel(this))
+{
+    setModel(m_model);
 }
 
 void ListBox::setEntries(const QStringList &entries)
@@ -100,11 +166,4 @@ void ListBox::setMarks(const QList<bool> &marked, const QString &note)
 bool ListBox::isMarked(int row) const
 {
     return row < m_model->marks.size() && m_model->marks.at(row);
-}
-
-QString ListBox::shownText(const QString &entry)
-{
-    if (entry.size() <= shownLength)
-        return entry;
-    return entry.left(shownLength) + QChar(0x2026);
 }

@@ -5,10 +5,29 @@
 
 class EntryListModel;
 
-// A read-only list box of text entries. The entries are held as an
-// implicitly shared list, so handing it a million words costs one model
-// reset, not a copy or a widget item per word.
-class ListBox final : public QListView
+// A list box of text entries, as every list of the program shows them: an
+// entry too long for the box is cut at the right with "…", and then (or when
+// it carries a note) its tooltip gives it whole, up to a sensible length.
+// Nothing scrolls sideways.
+class EntryListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit EntryListView(QWidget *parent = nullptr);
+
+    // What a list shows of an entry: painting or measuring a word of
+    // millions of letters would freeze the window, and no list is wide
+    // enough to show more than the start of one anyway.
+    static QString shownText(const QString &entry);
+    // The tooltip of an entry, with an optional note on a line of its own.
+    static QString toolTip(const QString &entry, const QString &note = {});
+};
+
+// A read-only list box that holds its entries as an implicitly shared list,
+// so handing it a million words costs one model reset, not a copy or a
+// widget item per word.
+class ListBox final : public EntryListView
 {
     Q_OBJECT
 
@@ -20,15 +39,10 @@ public:
     int count() const { return static_cast<int>(entries().size()); }
     void clear() { setEntries({}); }
 
-    // Greys and strikes out the entries whose flag is set, with `note` as
-    // their tooltip; an empty list takes every mark away.
+    // Greys and strikes out the entries whose flag is set, with `note` in
+    // their tooltips; an empty list takes every mark away.
     void setMarks(const QList<bool> &marked, const QString &note);
     bool isMarked(int row) const;
-
-    // What a list shows of an entry: painting or measuring a word of
-    // millions of letters would freeze the window, and no list is wide
-    // enough to show more than the start of one anyway.
-    static QString shownText(const QString &entry);
 
 private:
     EntryListModel *m_model;

@@ -58,16 +58,18 @@ void applyWindowLook(QWidget *window)
     // Narrow enough for the captions to fit the twip layouts; a control with a
     // font of its own keeps it.
     window->setFont(font(QStringLiteral("Arial"), 8));
+    // Every rule names the window's own controls (its direct children), so
+    // the dialogs, message boxes and tooltips it opens keep the desktop's look.
     window->setStyleSheet(QStringLiteral(
         "QWidget#%1 { background-color: white; }"
-        "QPushButton { background-color: rgb(255,128,0); color: black; border: 1px solid rgb(96,48,0);"
+        "#%1 > QPushButton { background-color: rgb(255,128,0); color: black; border: 1px solid rgb(96,48,0);"
         " padding: 2px; }"
-        "QPushButton:pressed { background-color: rgb(224,112,0); }"
-        "QPushButton:disabled { color: rgb(128,64,0); }"
-        "QPushButton:focus { border: 2px solid black; }"
-        "QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
-        "QRadioButton:focus { border: 1px solid black; }"
-        "QLabel { color: rgb(255,128,0); background: transparent; }")
+        "#%1 > QPushButton:pressed { background-color: rgb(224,112,0); }"
+        "#%1 > QPushButton:disabled { color: rgb(128,64,0); }"
+        "#%1 > QPushButton:focus { border: 2px solid black; }"
+        "#%1 > QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
+        "#%1 > QRadioButton:focus { border: 1px solid black; }"
+        "#%1 > QLabel { color: rgb(255,128,0); background: transparent; }")
                                .arg(window->objectName()));
 }
 

@@ -19,10 +19,9 @@ public:
     void printEmptyLine() override { m_lines.append(QString()); }
     void endDocument() override;
 
-    // The one print path, for a printer and a PDF alike: draws `lines` on
-    // `device` in a fixed-pitch face standing in for `fontName`, at the
-    // largest size up to 12 pt at which the widest line fits the page width,
-    // breaking pages as needed. False when the device refused the drawing.
+    // The one print path, for a printer and a PDF alike: lays `lines` out on
+    // `device` (see TextPages) in a fixed-pitch face standing in for
+    // `fontName`. False when the device refused the drawing.
     static bool render(QPagedPaintDevice &device, const QStringList &lines, const QString &fontName);
 
 private:

@@ -12,8 +12,10 @@ QStringList gridSection(const QString &title, const CellGrid &grid, int rows, in
         QString line;
         line.reserve(cols * 2);
         for (int c = 0; c < cols; ++c) {
-            line += grid.text(r, c);
-            line += QLatin1Char(' ');
+            // Every cell two characters wide, an empty one too, so that the
+            // letters after a gap stay in their columns.
+            const QString &text = grid.text(r, c);
+            line += text.isEmpty() ? QStringLiteral("  ") : text + QLatin1Char(' ');
         }
         lines.append(line);
     }

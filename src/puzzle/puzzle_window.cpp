@@ -171,12 +171,16 @@ std::int64_t PuzzleWindow::attemptLimit() const
 void PuzzleWindow::setWords(const QStringList &words)
 {
     lstWerds->setEntries(words);
-    if (m_generated)
-        markWordsNotHidden();
+    markWordsNotHidden();
 }
 
 void PuzzleWindow::markWordsNotHidden()
 {
+    // Only the list the last Generate used can be marked truthfully.
+    if (!m_generatedFrom || lstWerds->entries() != *m_generatedFrom) {
+        lstWerds->setMarks({}, {});
+        return;
+    }
     // Each placement can vouch for one entry: NEW YORK and NEWYORK both hide
     // as NEWYORK, and only as many of them as were placed are hidden.
     QHash<QString, int> placements;
@@ -241,9 +245,8 @@ void PuzzleWindow::cmdGenerate_Click()
             sincePaint.restart();
         }
     };
-    const GeneratorResult result = generate(m_windows.frmEdit()->words().entries(), width, height, limit, random,
-                                            progress);
-    m_generated = true;
+    m_generatedFrom = m_windows.frmEdit()->words().entries();
+    const GeneratorResult result = generate(*m_generatedFrom, width, height, limit, random, progress);
 
     if (result.noWords) {
         // Nothing to place: bring the buttons back and say why, in place of the bar.

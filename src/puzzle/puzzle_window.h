@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+
 class GridView;
 class ListBox;
 class QFrame;
@@ -23,7 +25,8 @@ class PuzzleWindow final : public QWidget
 public:
     explicit PuzzleWindow(Windows &windows);
 
-    // Replaces the visible word list, marking what the last puzzle did not hide.
+    // Replaces the visible word list, marking what the last puzzle did not
+    // hide when the list is the one that puzzle was made from.
     void setWords(const QStringList &words);
 
     // The attempt limit of the selected level of thought.
@@ -74,5 +77,6 @@ private:
 
     Windows &m_windows;
     CellGrid m_answerTable{110, 110};
-    bool m_generated = false;
+    // The entries the last Generate worked on: its marks are true of them only.
+    std::optional<QStringList> m_generatedFrom;
 };

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "editor/editor_window.h"
 #include "platform/grid_view.h"
+#include "platform/qt_text_printer.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,9 +15,14 @@
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 
-TestProgram::TestProgram()
-    : windows(std::make_unique<Windows>(fakes.platform()))
+TestProgram::TestProgram(bool toPdf)
 {
+    Platform platform = fakes.platform();
+    if (toPdf) {
+        printer = std::make_unique<QtTextPrinter>(fakes.messageBox, fakes.fileDialog);
+        platform.printer = printer.get();
+    }
+    windows = std::make_unique<Windows>(platform);
     Windows::show(windows->frmMain());
 }
 

@@ -12,13 +12,18 @@
 class EditorWindow;
 class GridView;
 
-// A fresh program for one test: fake seams, the registry, the main window shown.
+class QtTextPrinter;
+
+// A fresh program for one test: fake seams, the registry, the main window
+// shown. With `toPdf`, jobs go through the real printer, which (with no
+// printer installed) saves them where the fake save dialog says.
 struct TestProgram
 {
-    TestProgram();
+    explicit TestProgram(bool toPdf = false);
     ~TestProgram();
 
     FakePlatform fakes;
+    std::unique_ptr<QtTextPrinter> printer;
     std::unique_ptr<Windows> windows;
 };
 
