@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("lexmire"));
     QApplication::setOrganizationName(QStringLiteral("Lexmire"));
     // Not applicationDisplayName: Qt would append it to every window title.
-    QGuiApplication::setDesktopFileName(QStringLiteral("lexmire"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lexmire.Lexmire"));
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(Pictures::appIcon(size));
