@@ -13,7 +13,7 @@ QPixmap wordsearch(const QSize &size);
 // A magnifier over letters, behind the print window's buttons.
 QPixmap printBackdrop(const QSize &size);
 
-// The program's icon: a ringed word on an orange tile (data/lexmire.svg draws the same).
+// The program's icon: a ringed word on an orange tile (data/org.lexmire.Lexmire.svg draws the same).
 QPixmap appIcon(int size);
 
 } // namespace Pictures
