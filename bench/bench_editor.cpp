@@ -2,8 +2,8 @@
 // loaded through "Load Word List". Goal for each: under 1 s.
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
-#include "window_test.h"
-#include "word_lists.h"
+#include "inputs.h"
+#include "script.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,7 +22,7 @@ constexpr int wordCount = 30000;
 const QStringList &words()
 {
     static const QStringList list = [] {
-        QStringList typed = distinctEntries(wordCount, 4711, EntryShape{1, 2, 3, 9});
+        QStringList typed = distinctEntries(wordCount, 4711, 2, 3, 9);
         for (QString &word : typed)
             word = word.toLower();
         return typed;
@@ -80,7 +80,7 @@ void BM_LoadFile(benchmark::State &state)
         state.PauseTiming();
         auto program = openEditor();
         EditorWindow *editor = program->windows->frmEdit();
-        program->fakes.fileDialog.openAnswers.append(path);
+        program->fakes.openAnswers.append(path);
         state.ResumeTiming();
 
         QMetaObject::invokeMethod(editor, "cmdLoad_Click");

@@ -1,6 +1,6 @@
+#include "inputs.h"
 #include "platform/random_source.h"
 #include "puzzle/generator.h"
-#include "word_lists.h"
 
 #include <benchmark/benchmark.h>
 

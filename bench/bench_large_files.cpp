@@ -6,7 +6,7 @@
 // under 100 ms. The million words run first, so the peak is theirs.
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
-#include "window_test.h"
+#include "script.h"
 
 #include <QApplication>
 #include <QFile>
@@ -69,7 +69,7 @@ public:
         EditorWindow *editor = program->windows->frmEdit();
         Windows::show(editor);
         QApplication::processEvents();
-        program->fakes.fileDialog.openAnswers.append(path);
+        program->fakes.openAnswers.append(path);
         QMetaObject::invokeMethod(editor, "cmdLoad_Click");
         return program;
     }

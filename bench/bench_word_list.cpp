@@ -1,6 +1,6 @@
 #include "editor/word_list_file.h"
 #include "editor/word_sort.h"
-#include "word_lists.h"
+#include "inputs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,7 +11,7 @@ constexpr int listSize = 30000;
 // Unique entries of 1-3 words of 2-8 letters, a plausible large list.
 const QStringList &entries()
 {
-    static const QStringList list = distinctEntries(listSize, 12345, EntryShape{1, 3, 2, 8});
+    static const QStringList list = distinctEntries(listSize, 12345, 3, 2, 8);
     return list;
 }
 

@@ -4,9 +4,9 @@
 #include "app/main_window.h"
 #include "app/windows.h"
 #include "editor/editor_window.h"
+#include "inputs.h"
 #include "platform/qt_platform.h"
 #include "puzzle/puzzle_window.h"
-#include "word_lists.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,87 +5,42 @@
 #include "platform/platform.h"
 #include "platform/process_exit.h"
 #include "platform/text_printer.h"
-#include "scripted_random.h"
+#include "inputs.h"
 
 #include <QList>
-#include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <vector>
+#include <utility>
 
-struct ShownMessage
+// Records what the program would have shown or done, and answers its dialogs
+// from queues: each dialog takes the next queued path ("" when none: a cancel).
+struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
 {
-    QString text;
-    QString title;
-};
-
-class RecordingMessageBox final : public MessageBox
-{
-public:
-    void show(const QString &text, const QString &title) override { shown.append({text, title}); }
-    QList<ShownMessage> shown;
-};
-
-class RecordingExit final : public ProcessExit
-{
-public:
-    void exitNow() override
+    void show(const QString &text, const QString &title) override { shown.append(title + u'|' + text); }
+    QString openFile(QWidget *, const QString &filter) override { return answer(openAnswers, filter); }
+    QString saveFile(QWidget *, const QString &filter, const QString &title, const QString &defaultSuffix) override
     {
-        ++exits;
-        if (onExit)
-            onExit();
+        return answer(saveAnswers, filter + u'|' + title + u'|' + defaultSuffix);
     }
-    int exits = 0;
-    std::function<void()> onExit;
-};
-
-// Pre-answered dialogs: each call takes the next queued path ("" when none).
-class ScriptedFileDialog final : public FileDialog
-{
-public:
-    QString openFile(QWidget *parent, const QString &filter) override;
-    QString saveFile(QWidget *parent, const QString &filter, const QString &title,
-                     const QString &defaultSuffix) override;
-
-    QStringList openAnswers;
-    QStringList saveAnswers;
-    QStringList filtersSeen;
-    QStringList titlesSeen;   // of save dialogs
-    QStringList suffixesSeen; // of save dialogs
-    int opens = 0;
-    int saves = 0;
-};
-
-// One entry per endDocument(): the lines of that job.
-class RecordingPrinter final : public TextPrinter
-{
-public:
     void setFontName(const QString &name) override { fontNames.append(name); }
     void printLine(const QString &line) override { current.append(line); }
     void printEmptyLine() override { current.append(QString()); }
-    void endDocument() override
+    void endDocument() override { jobs.append(std::exchange(current, {})); }
+    void exitNow() override { onExit(); }
+
+    QString answer(QStringList &answers, const QString &dialog)
     {
-        jobs.append(current);
-        current.clear();
+        dialogs.append(dialog);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
     }
+    Platform platform() { return Platform{this, this, this, &random, this}; }
 
-    QStringList fontNames;
-    QStringList current;
-    QList<QStringList> jobs;
-};
-
-// Fakes for every seam, wired into a Platform.
-struct FakePlatform
-{
-    RecordingMessageBox messageBox;
-    ScriptedFileDialog fileDialog;
-    RecordingPrinter printer;
+    QStringList shown; // "title|text" of each message box
+    QStringList openAnswers, saveAnswers;
+    QStringList dialogs; // each one's filter, and a save dialog's "|title|default suffix"
+    QStringList fontNames, current;
+    QList<QStringList> jobs; // one per endDocument()
+    std::function<void()> onExit = [] {};
     ScriptedRandom random;
-    RecordingExit processExit;
-
-    Platform platform()
-    {
-        return Platform{&messageBox, &fileDialog, &printer, &random, &processExit};
-    }
 };

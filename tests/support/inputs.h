@@ -1,0 +1,37 @@
+#pragma once
+
+// Made-up input: draws played back, and word lists.
+
+#include "platform/random_source.h"
+
+#include <QStringList>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+// Plays back a fixed sequence of draws; past its end it returns 0.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    float next() override;
+    void reseedFromTimeOfDay() override { ++reseeds; }
+
+    std::vector<float> draws;
+    std::size_t position = 0;
+    // Called at every draw: a window can be looked at while a run holds the thread.
+    std::function<void()> onNext;
+    int reseeds = 0;
+};
+
+// The draw that makes floor(r * n + 1) == k.
+float drawFor(int k, int n);
+
+// A fixed, evenly spread sequence of draws for tests that need variety but
+// not particular values.
+std::vector<float> spreadDraws(std::size_t count, unsigned seed = 1);
+
+// `count` distinct entries, the same for the same seed: 1 to `maxWords` words of
+// `minLetters` to `maxLetters` letters from the first `alphabet` capitals, joined by one blank.
+QStringList distinctEntries(int count, unsigned seed, int maxWords = 1, int minLetters = 3, int maxLetters = 12,
+                            int alphabet = 26);
