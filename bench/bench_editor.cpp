@@ -99,15 +99,3 @@ void BM_LoadFile(benchmark::State &state)
 
 BENCHMARK(BM_AddTypedWords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFile)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    if (::benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}

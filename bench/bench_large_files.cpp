@@ -147,15 +147,3 @@ BENCHMARK(BM_BackToMainWithMillionWords)->Unit(benchmark::kMillisecond)->Iterati
 BENCHMARK(BM_LoadCommasUnderLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_LoadOneWordUnderLimit)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RepaintListWithOneHugeWord)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::benchmark::Initialize(&argc, argv);
-    if (::benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    ::benchmark::RunSpecifiedBenchmarks();
-    ::benchmark::Shutdown();
-    return 0;
-}
