@@ -40,12 +40,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Word
-{
-    int page;
-    qreal x, y, right, height;
-    QString text;
-};
+struct Word { int page; qreal x, y, right, height; QString text; }; // a printed word and its box, in points
 
 // The words of a PDF in reading order, with the pages' sizes.
 QList<Word> readBack(const QString &pdf, QList<QSizeF> *pages = nullptr)

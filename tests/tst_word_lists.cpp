@@ -100,13 +100,16 @@ private slots:
         std::signal(SIGXFSZ, SIG_IGN); // so that writing past the file size limit fails instead
         rlimit normal{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &normal), 0);
+        const QStringList many(3000, u"WORD"_s); // 24,000 bytes
         const std::tuple<QString, QStringList, rlim_t, QString> writes[] = { // file size limit, or 0
             {u"nowhere/words.lx"_s, catNewYork, 0, u"its folder does not exist"_s},
             {u"folder"_s, catNewYork, 0, u"it is a folder"_s},
             {u"fifo"_s, catNewYork, 0, notRegular}, // would wait for a reader, then be replaced
-            // The last bytes, buffered, fail only when flushed, which the commit would not report.
-            {u"words.lx"_s, catNewYork, 10, unwritten},
-            {u"words.lx"_s, catNewYork, 0, {}}, {u"words.lx"_s, {}, 0, {}}};
+            // The last bytes, buffered, fail only when flushed, which the commit would not report;
+            // more than the 16 KiB buffer fail while written. A new file leaves nothing behind.
+            {u"words.lx"_s, catNewYork, 10, unwritten}, {u"words.lx"_s, many, 8192, u"File too large"_s},
+            {u"new.lx"_s, catNewYork, 10, unwritten}, {u"new.lx"_s, many, 8192, u"File too large"_s},
+            {u"words.lx"_s, many, 0, {}}, {u"words.lx"_s, {}, 0, {}}};
         for (const auto &[name, list, sizeLimit, error] : writes) {
             const rlimit lowered{sizeLimit ? sizeLimit : normal.rlim_cur, normal.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
@@ -115,6 +118,8 @@ private slots:
             QCOMPARE(reason, error);
             QCOMPARE(scene.bytes(u"words.lx"_s), error.isEmpty() ? WordListFile::format(list) : scene.old);
             QVERIFY(!QFileInfo(scene.at(u"fifo"_s)).isFile()); // still a FIFO
+            const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+            QCOMPARE(QDir(scene.path()).entryList(everything), (QStringList{u"fifo"_s, u"folder"_s, u"words.lx"_s}));
         }
     }
 
