@@ -39,10 +39,10 @@ public:
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override
     {
-        if (event->type() == QEvent::ToolTip && !index.data(noteRole).toBool()) {
+        if (event->type() == QEvent::ToolTip && view && !index.data(noteRole).toBool()) {
             QStyleOptionViewItem item = option;
             initStyleOption(&item, index);
-            const QWidget *widget = view ? view->viewport() : nullptr;
+            const QWidget *widget = view->viewport();
             const QRect text = widget->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
             // An entry that is shown whole needs no tooltip.
             if (item.fontMetrics.horizontalAdvance(item.text) <= text.width()) {
