@@ -14,8 +14,8 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>

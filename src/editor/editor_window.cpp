@@ -5,12 +5,11 @@
 #include "editor/word_list_file.h"
 #include "editor/word_rules.h"
 #include "editor/word_sort.h"
+#include "platform/busy_cursor.h"
 #include "platform/file_dialog.h"
 #include "platform/list_box.h"
 #include "platform/look.h"
 #include "platform/text_format.h"
-
-#include "platform/busy_cursor.h"
 
 #include <QAbstractListModel>
 #include <QAccessible>

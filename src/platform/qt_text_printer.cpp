@@ -11,9 +11,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLocale>
 #include <QMarginsF>
 #include <QPageLayout>
-#include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>

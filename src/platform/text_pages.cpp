@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace TextPages {
 
@@ -132,15 +133,16 @@ bool sectionsFitOnePage(const QFont &face, QPaintDevice &device, const QList<Blo
 // section still fits on one page.
 void turnPage(QPagedPaintDevice &device, const QFont &face, QList<Block> &blocks)
 {
+    QList<Block> turned = blocks;
     device.setPageOrientation(QPageLayout::Landscape);
-    const std::optional<int> landscape = sizeBlocks(face, device, blocks);
-    const bool landscapeFits = sectionsFitOnePage(face, device, blocks);
+    const std::optional<int> landscape = sizeBlocks(face, device, turned);
+    const bool landscapeFits = sectionsFitOnePage(face, device, turned);
     device.setPageOrientation(QPageLayout::Portrait);
     const std::optional<int> portrait = sizeBlocks(face, device, blocks);
     const bool portraitFits = sectionsFitOnePage(face, device, blocks);
     if (landscape && landscapeFits && (!portraitFits || *landscape > *portrait)) {
         device.setPageOrientation(QPageLayout::Landscape);
-        sizeBlocks(face, device, blocks);
+        blocks = std::move(turned);
     }
 }
 
