@@ -3,7 +3,7 @@
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
 #include "inputs.h"
-#include "script.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,9 +31,9 @@ const QStringList &words()
 }
 
 // A fresh program with the editor shown, as the user sees it.
-std::unique_ptr<TestProgram> openEditor()
+std::unique_ptr<Program> openEditor()
 {
-    auto program = std::make_unique<TestProgram>();
+    auto program = std::make_unique<Program>();
     Windows::show(program->windows->frmEdit());
     QApplication::processEvents();
     return program;

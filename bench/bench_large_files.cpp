@@ -6,7 +6,7 @@
 // under 100 ms. The million words run first, so the peak is theirs.
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
-#include "script.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QFile>
@@ -63,9 +63,9 @@ public:
     }
 
     // A fresh program with the editor shown, the file loaded through "Load Word List".
-    std::unique_ptr<TestProgram> load() const
+    std::unique_ptr<Program> load() const
     {
-        auto program = std::make_unique<TestProgram>();
+        auto program = std::make_unique<Program>();
         EditorWindow *editor = program->windows->frmEdit();
         Windows::show(editor);
         QApplication::processEvents();

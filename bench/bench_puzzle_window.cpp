@@ -6,7 +6,7 @@
 #include "inputs.h"
 #include "platform/random_source.h"
 #include "puzzle/puzzle_window.h"
-#include "script.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QLineEdit>

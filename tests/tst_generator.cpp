@@ -1,3 +1,6 @@
+// The generator: the draws at their edges, the direction table, the quota
+// rule and the attempt limits pinned by scripted draws, and invariants over
+// many random runs.
 #include "puzzle/generator.h"
 #include "inputs.h"
 
@@ -130,6 +133,48 @@ private slots:
         ScriptedRandom random = scripted(attempts << 1 << 1 << 1 << 1 << 5 << 1 << 1 << 3 << 1, 4, 10);
         const GeneratorResult result = generate(u"CAT DOG TAC EMU FOX"_s.split(u' '), 4, 10, level, random);
         QCOMPARE(result.placed.join(u' ') + u" / "_s + result.notPlaced.join(u' '), outcome);
+    }
+
+    // Lengths are measured with their blanks; blanks never reach the grid.
+    void blanksAndLengths_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QString>("outcome"); // placed / given up / the letters in the grid, sorted
+        QTest::addColumn<QString>("row");     // a row of the grid, if one is certain
+        QTest::newRow("NEW YORK fits no 7 x 7") << QStringList{u"NEW YORK"_s} << 7 << 7 << u"no words"_s << QString();
+        QTest::newRow("NEW YORK along 8 columns") << QStringList{u"NEW YORK"_s} << 8 << 7 << u"NEWYORK /  / EKNORWY"_s
+                                                  << QString();
+        QTest::newRow("CATS dropped, CAT kept") << QStringList{u"CATS"_s, u"CAT"_s} << 3 << 3 << u"CAT /  / ACT"_s
+                                                << QString();
+        QTest::newRow("as long as the width: leftward only") << QStringList{u"ABCDE"_s} << 5 << 3
+                                                             << u"ABCDE /  / ABCDE"_s << u"EDCBA"_s;
+        QTest::newRow("two words, one blank each") << QStringList{u"A B"_s, u"C D"_s} << 3 << 3 << u"AB CD /  / ABCD"_s
+                                                   << QString();
+    }
+    void blanksAndLengths()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QString, outcome);
+        QFETCH(QString, row);
+        ClockSeededRandom random;
+        random.reseed(3);
+        const GeneratorResult result = generate(entries, width, height, AttemptLimit::NoBrainer, random);
+        QString letters, rows;
+        for (int r = 0; r < result.height; ++r) {
+            rows += u'/';
+            for (int c = 0; c < result.width; ++c)
+                result.cell(r, c) ? letters += QLatin1Char(result.cell(r, c)), rows += QLatin1Char(result.cell(r, c))
+                                  : rows += u'.';
+        }
+        std::sort(letters.begin(), letters.end());
+        QCOMPARE(result.noWords ? u"no words"_s
+                                : result.placed.join(u' ') + u" / "_s + result.notPlaced.join(u' ') + u" / "_s + letters,
+                 outcome);
+        QVERIFY2(rows.contains(row), qPrintable(rows));
     }
 
     void invariantSweep()

@@ -1,0 +1,218 @@
+#include "program.h"
+
+#include "app/main_window.h"
+#include "editor/editor_window.h"
+#include "platform/qt_text_printer.h"
+#include "print/print_window.h"
+#include "puzzle/puzzle_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QtTest/qtestspontaneevent.h>
+
+using namespace Qt::StringLiterals;
+
+Program::Program(bool realPrinter)
+{
+    Platform platform = fakes.platform();
+    if (realPrinter) {
+        printer = std::make_unique<QtTextPrinter>(fakes, fakes);
+        platform.printer = printer.get();
+    }
+    windows = std::make_unique<Windows>(platform);
+    Windows::show(windows->frmMain());
+}
+
+Program::~Program() = default;
+QWidget *Program::main() const { return windows->frmMain(); }
+QWidget *Program::editor() const { return windows->frmEdit(); }
+QWidget *Program::puzzle() const { return windows->frmDisplay(); }
+QWidget *Program::print() const { return windows->frmPrint(); }
+
+QObject *Detail::find(QWidget *window, const char *name, const QMetaObject &type, const std::source_location &at)
+{
+    QObject *found = window->objectName() == QLatin1String(name) ? window : window->findChild<QObject *>(QLatin1String(name));
+    if (!found || !found->metaObject()->inherits(&type))
+        QTest::qFail(qPrintable(found ? u"%1.%2 is a %3, not a %4"_s.arg(window->objectName(), QLatin1String(name),
+                                                                       QLatin1String(found->metaObject()->className()),
+                                                                       QLatin1String(type.className()))
+                                      : u"%1 has no control named %2"_s.arg(window->objectName(), QLatin1String(name))),
+                     at.file_name(), int(at.line()));
+    return found;
+}
+
+void addWords(Program &program, const QStringList &words)
+{
+    for (const QString &word : words) {
+        control<QLineEdit>(program.editor(), "txtinput")->setText(word);
+        QTest::keyClick(control<QLineEdit>(program.editor(), "txtinput"), Qt::Key_Return);
+    }
+}
+
+static QWidget *frontWindow() // the active window, or else the one shown
+{
+    QWidget *front = QApplication::activeWindow();
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->objectName().startsWith(u"frm") && !(front && front->isVisible()))
+            front = top;
+    return front;
+}
+
+void press(QKeyCombination key)
+{
+    QWidget *window = frontWindow();
+    QVERIFY2(window, "no window is shown");
+    window->activateWindow(); // as a window manager does a newly shown window
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    const auto keypad = key.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key.key(), key.keyboardModifiers() | keypad);
+}
+
+void clickEntry(QAbstractItemView *list, int row, bool twice)
+{
+    const QPoint at = row < 0 ? list->viewport()->rect().bottomRight() - QPoint(3, 3)
+                              : list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void closeFromTitleBar(QWidget *window)
+{
+    QCloseEvent event; // spontaneous, as the window manager's is; sendEvent() would not keep that
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::instance()->notify(window, &event);
+    if (event.isAccepted())
+        window->hide();
+}
+
+void tick(QWidget *window, const char *timer)
+{
+    QVERIFY2(QMetaObject::invokeMethod(window, QByteArray(timer + "_Timer"_ba).constData()), timer);
+}
+
+char *toString(const Seen &s)
+{
+    return qstrdup(qPrintable(u"\"%1\" at %2,%3 %4x%5 in %6, face %7, ink %8"_s.arg(s.caption).arg(s.place.x())
+                                  .arg(s.place.y()).arg(s.place.width()).arg(s.place.height())
+                                  .arg(s.font, s.face.name(), s.ink.name())));
+}
+
+Seen seen(QWidget *c, const Seen &expected)
+{
+    auto *button = qobject_cast<QAbstractButton *>(c);
+    auto *label = qobject_cast<QLabel *>(c);
+    const QFont f = c->font();
+    const QImage image = expected.face.isValid() ? onScreen(c) : QImage();
+    c->ensurePolished();
+    const auto role = qobject_cast<QAbstractItemView *>(c) ? QPalette::Text : button ? QPalette::ButtonText
+                                                                                     : QPalette::WindowText;
+    return {c->isWindow() ? c->windowTitle() : button ? button->text() : label ? label->text() : QString(),
+            c->isWindow() ? QRect(QPoint(), c->size()) : c->geometry(),
+            expected.font.isEmpty() ? QString() : u"%1 %2%3%4"_s.arg(f.family()).arg(f.pointSizeF())
+                                                      .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString()),
+            image.isNull() ? QColor() : image.pixelColor(image.width() - 4, image.height() / 2),
+            c->palette().color(role)};
+}
+
+QStringList entries(QAbstractItemView *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        texts.append(list->model()->index(row, 0).data().toString());
+    return texts;
+}
+
+QString rows(QAbstractItemView *grid)
+{
+    QStringList lines(grid->model()->rowCount());
+    for (int r = 0; r < lines.size(); ++r)
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            lines[r] += grid->model()->index(r, c).data().toString().leftJustified(1, u'.');
+    return lines.join(u'/');
+}
+
+QString marks(QAbstractItemView *list)
+{
+    QString result;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        const bool struck = index.data(Qt::FontRole).value<QFont>().strikeOut();
+        const bool grey = index.data(Qt::ForegroundRole).value<QBrush>().color() == QColor(150, 150, 150);
+        result += struck && grey ? u'+' : !struck && !grey ? u'-' : u'?';
+    }
+    return result;
+}
+
+QStringList windowsMade()
+{
+    QStringList names;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName().startsWith(u"frm"))
+            names.append(top->objectName() + (top->isVisible() ? u"+"_s : QString()));
+    names.sort();
+    return names;
+}
+
+static QStringList controlsWhere(QWidget *window, bool (*keep)(QWidget *))
+{
+    QStringList names;
+    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (keep(child))
+            names.append(child->objectName());
+    names.sort();
+    return names;
+}
+QStringList shown(QWidget *window) { return controlsWhere(window, [](QWidget *w) { return w->isVisible(); }); }
+QStringList disabled(QWidget *window) { return controlsWhere(window, [](QWidget *w) { return !w->isEnabled(); }); }
+
+QString focused()
+{
+    QWidget *window = frontWindow();
+    return window && window->focusWidget() ? window->focusWidget()->objectName() : u"(none)"_s;
+}
+
+QString accessibleName(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+QStringList tabOrder(int stops, bool backwards)
+{
+    QStringList visited;
+    for (int i = 0; i < stops; ++i) {
+        press(backwards ? Qt::SHIFT | Qt::Key_Tab : QKeyCombination(Qt::Key_Tab));
+        visited.append(focused());
+    }
+    return visited;
+}
+
+QImage onScreen(QWidget *control)
+{
+    QWidget *window = control->window();
+    if (!QTest::qWaitForWindowExposed(window))
+        return {};
+    QCoreApplication::processEvents(); // the updates the last change asked for
+    const QPoint at = control->mapTo(window, QPoint());
+    return window->screen()->grabWindow(window->winId(), at.x(), at.y(), control->width(), control->height()).toImage();
+}
+
+int inkedCells(QAbstractItemView *grid)
+{
+    const QImage image = onScreen(grid->viewport());
+    int inked = 0;
+    for (int r = 0; r < grid->model()->rowCount(); ++r) {
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            const QRect cell = grid->visualRect(grid->model()->index(r, c)) & image.rect();
+            bool ink = false;
+            for (int i = 0; i < cell.width() * cell.height() && !ink; ++i)
+                ink = qGray(image.pixel(cell.left() + i % cell.width(), cell.top() + i / cell.width())) < 96;
+            inked += ink;
+        }
+    }
+    return inked;
+}

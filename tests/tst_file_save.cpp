@@ -1,0 +1,105 @@
+// Saves land whole or change nothing: the old file stays byte for byte after
+// any failure, a new one leaves nothing behind, and the reason is told.
+#include "platform/file_save.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// Takes at most `chunk` bytes a write, and fails once `room` bytes are in.
+class FailingDevice final : public QIODevice
+{
+public:
+    FailingDevice(qint64 chunk, qint64 room) : m_chunk(chunk), m_room(room) { open(WriteOnly); }
+    QByteArray written;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        const qint64 n = std::min({size, m_chunk, m_room - written.size()});
+        if (n <= 0)
+            return -1;
+        written.append(data, n);
+        return n;
+    }
+
+private:
+    qint64 m_chunk, m_room;
+};
+} // namespace
+
+class TestFileSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesAllOrSaysWhy_data()
+    {
+        QTest::addColumn<qint64>("chunk");
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("short writes") << qint64(3) << qint64(100) << QString();
+        QTest::newRow("no room for the last bytes") << qint64(3) << qint64(10) << u"the file could not be written"_s;
+        QTest::newRow("no room at all") << qint64(64) << qint64(0) << u"the file could not be written"_s;
+    }
+    void writesAllOrSaysWhy()
+    {
+        QFETCH(qint64, chunk);
+        QFETCH(qint64, room);
+        QFETCH(QString, reason);
+        FailingDevice device(chunk, room);
+        const QByteArray bytes("\"CAT\"\r\n\"NEW YORK\"\r\n");
+        QCOMPARE(FileSave::writeAll(device, bytes), reason);
+        QCOMPARE(device.written, bytes.left(room));
+    }
+
+    void failedSavesKeepTheOldBytes()
+    {
+        QTemporaryDir dir;
+        const QByteArray old(100, 'x'); // longer than anything saved here, so a missing truncation shows
+        QFile oldFile(dir.filePath(u"words.lx"_s));
+        QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
+        oldFile.close();
+        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath(u"fifo"_s)).constData(), 0600) == 0);
+        std::signal(SIGXFSZ, SIG_IGN); // so that writing past the file size limit fails instead
+        rlimit normal{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &normal), 0);
+        const QByteArray few("\"CAT\"\r\n"), many(24000, 'w');
+        const QString unwritten = u"the file could not be written"_s;
+        const std::tuple<QString, QByteArray, rlim_t, QString> saves[] = { // a file size limit, or 0
+            {u"nowhere/words.lx"_s, few, 0, u"its folder does not exist"_s},
+            {u"folder"_s, few, 0, u"it is a folder"_s},
+            {u"fifo"_s, few, 0, u"it is not a regular file"_s}, // would wait for a reader, then be replaced
+            // The last bytes, buffered, fail only when flushed, which the commit would not report;
+            // more than the 16 KiB buffer fail while written. A new file leaves nothing behind.
+            {u"words.lx"_s, few, 5, unwritten}, {u"words.lx"_s, many, 8192, u"File too large"_s},
+            {u"new.lx"_s, few, 5, unwritten}, {u"new.lx"_s, many, 8192, u"File too large"_s},
+            {u"words.lx"_s, many, 0, {}}, {u"words.lx"_s, {}, 0, {}}};
+        for (const auto &[name, bytes, sizeLimit, error] : saves) {
+            const rlimit lowered{sizeLimit ? sizeLimit : normal.rlim_cur, normal.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+            const QString reason = FileSave::save(dir.filePath(name), bytes);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &normal), 0);
+            QCOMPARE(reason, error);
+            QFile file(dir.filePath(u"words.lx"_s));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), error.isEmpty() ? bytes : old);
+            const auto everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+            QCOMPARE(QDir(dir.path()).entryList(everything), (QStringList{u"fifo"_s, u"folder"_s, u"words.lx"_s}));
+            QVERIFY(!QFileInfo(dir.filePath(u"fifo"_s)).isFile()); // still a FIFO
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileSave)
+#include "tst_file_save.moc"

@@ -1,0 +1,347 @@
+// The puzzle window: the hand-off, Generate, the two displays, "DONE!", the
+// levels, the notices and the marks, as the user sees them.
+#include "program.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), brown(128, 64, 0), none;
+const QStringList fresh{u"Command1"_s,  u"GrdGridder"_s, u"Progress"_s,  u"band"_s, u"cmdAnswer"_s,
+                        u"cmdGenerate"_s, u"cmdPrint"_s, u"cmdPuzzle"_s, u"lblcaption"_s, u"lstWerds"_s,
+                        u"optm"_s, u"optvf"_s, u"optvs"_s};
+// The fresh window's controls with `in` shown in place of `out`.
+QStringList freshWith(const QString &in, const QString &out)
+{
+    QStringList controls = QStringList(fresh).replaceInStrings(out, in);
+    controls.sort();
+    return controls;
+}
+// Draws that hide TAC leftward from column 3 of row 1, then fill B, C, D, ...
+std::vector<float> tacDraws(int width, int height, int column = 3, int row = 1)
+{
+    std::vector<float> draws{drawFor(column, width), drawFor(row, height), drawFor(5, 8)};
+    for (int letter = 2; letter <= 26; ++letter)
+        draws.push_back(drawFor(letter, 26));
+    return draws;
+}
+} // namespace
+
+class TestPuzzleWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Program> program;
+
+    QWidget *puzzle() const { return program->puzzle(); }
+    QAbstractItemView *grid() const { return control<QAbstractItemView>(puzzle(), "GrdGridder"); }
+    QAbstractItemView *words() const { return control<QAbstractItemView>(puzzle(), "lstWerds"); }
+    void click(const char *button) const { control<QPushButton>(puzzle(), button)->click(); }
+    bool visible(const char *name) const { return control<QWidget>(puzzle(), name)->isVisible(); }
+    QString notice() const { return control<QLabel>(puzzle(), "lblNotice")->text(); }
+    // From the main window, with new words (if any) and dimensions, on to the puzzle window.
+    void start(const QStringList &added, int width, int height)
+    {
+        QWidget *main = program->main();
+        if (puzzle()->isVisible())
+            click("Command1");
+        if (!added.isEmpty()) {
+            control<QPushButton>(main, "cmdWords")->click();
+            addWords(*program, added);
+            control<QPushButton>(program->editor(), "cmdBack")->click();
+        }
+        control<QScrollBar>(main, "hsbLength")->setValue(width);
+        control<QScrollBar>(main, "vsbHeight")->setValue(height);
+        control<QPushButton>(main, "cmdPrint")->click();
+    }
+    void generate(std::vector<float> draws)
+    {
+        program->fakes.random.draws = std::move(draws);
+        program->fakes.random.position = 0;
+        click("cmdGenerate");
+    }
+    QString shownGrid(const char *button)
+    {
+        click(button);
+        return rows(grid());
+    }
+
+private slots:
+    void init() { program = std::make_unique<Program>(); }
+    void cleanup() { program.reset(); }
+
+    void controls_data()
+    {
+        QTest::addColumn<Seen>("expected");
+        const QString arial = u"Arial 8"_s;
+        QTest::newRow("frmDisplay") << Seen{u"Lexmire - Puzzle"_s, {0, 0, 513, 488}, arial, white, black};
+        QTest::newRow("Progress") << Seen{{}, {8, 6, 497, 22}, arial, white, black};
+        QTest::newRow("LblDone") << Seen{u"DONE!"_s, {8, 2, 497, 32}, u"Arial 21.75 bold"_s, {}, orange};
+        QTest::newRow("GrdGridder") << Seen{{}, {8, 36, 377, 377}, u"MS Sans Serif 8.25"_s, white, black};
+        QTest::newRow("lstWerds") << Seen{{}, {392, 36, 113, 377}, {}, white, red};
+        QTest::newRow("cmdGenerate") << Seen{u"Generate"_s, {8, 419, 67, 26}, arial, orange, black};
+        QTest::newRow("cmdPuzzle") << Seen{u"Display Whole Puzzle"_s, {79, 419, 123, 26}, arial, orange, brown};
+        QTest::newRow("cmdAnswer") << Seen{u"Display Answer Key"_s, {206, 419, 117, 26}, arial, orange, brown};
+        QTest::newRow("cmdPrint") << Seen{u"Print Options"_s, {327, 419, 87, 26}, arial, orange, brown};
+        QTest::newRow("Command1") << Seen{u"Back to Main"_s, {418, 419, 87, 26}, arial, orange, black};
+        QTest::newRow("lblGenerating") << Seen{u"GENERATING PUZZLE..."_s, {8, 415, 497, 34}, u"Times New Roman 30"_s,
+                                               {}, orange};
+        QTest::newRow("band") << Seen{{}, {4, 451, 505, 33}, arial, orange, black};
+        QTest::newRow("lblcaption") << Seen{u"Level of Thought:"_s, {12, 453, 180, 29}, u"Arial 14.25 bold italic"_s,
+                                            orange, black};
+        QTest::newRow("optvf") << Seen{u"No Brainer"_s, {200, 456, 92, 23}, arial, orange, black};
+        QTest::newRow("optm") << Seen{u"Thoughtful"_s, {300, 456, 92, 23}, arial, orange, black};
+        QTest::newRow("optvs") << Seen{u"Quillo Bashing"_s, {400, 456, 104, 23}, arial, orange, black};
+    }
+    void controls()
+    {
+        QFETCH(Seen, expected);
+        start({u"cat"_s}, 15, 15);
+        QCOMPARE(seen(control<QWidget>(puzzle(), QTest::currentDataTag()), expected), expected);
+        QCOMPARE(puzzle()->minimumSize(), puzzle()->maximumSize());
+    }
+
+    // The first appearance: the grids sized, the editor's words listed, the
+    // generator reseeded, Thoughtful chosen, nothing to display yet.
+    void handOff()
+    {
+        start({u"one"_s, u"two"_s, u"six"_s}, 40, 10);
+        QVERIFY(puzzle()->isVisible() && !program->main()->isVisible());
+        QCOMPARE(program->fakes.random.reseeds, 2); // when it loads, and at the hand-off
+        QCOMPARE(shown(puzzle()), fresh);
+        QCOMPARE(disabled(puzzle()), QStringList({u"cmdAnswer"_s, u"cmdPrint"_s, u"cmdPuzzle"_s}));
+        QVERIFY(control<QRadioButton>(puzzle(), "optm")->isChecked());
+        QCOMPARE(focused(), u"cmdGenerate"_s);
+        QCOMPARE(control<QProgressBar>(puzzle(), "Progress")->value(), 0);
+        QCOMPARE(rows(grid()), QStringList(10, QString(40, u'.')).join(u'/'));
+        QCOMPARE(accessibleName(grid()), u"Empty grid, 40 columns by 10 rows"_s);
+        auto *table = control<QTableView>(puzzle(), "GrdGridder");
+        QCOMPARE(QSize(table->columnWidth(39), table->rowHeight(9)), QSize(17, 16)); // 260 x 240 twips
+        QCOMPARE(grid()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        QCOMPARE(entries(words()), QStringList({u"ONE"_s, u"TWO"_s, u"SIX"_s}));
+        QCOMPARE(accessibleName(words()), u"Words in the puzzle"_s);
+        QVERIFY(!control<QTimer>(puzzle(), "TmrDone")->isActive());
+
+        // Emptied one by one, the editor's list leaves the main window's copy,
+        // so the start goes on, with no words to place.
+        click("Command1");
+        control<QPushButton>(program->main(), "cmdWords")->click();
+        for (int i = 0; i < 3; ++i) {
+            clickEntry(control<QAbstractItemView>(program->editor(), "lstWord"), 0);
+            control<QPushButton>(program->editor(), "cmdDelete")->click();
+        }
+        control<QPushButton>(program->editor(), "cmdBack")->click();
+        control<QPushButton>(program->main(), "cmdPrint")->click();
+        QCOMPARE(entries(words()), QStringList());
+        QCOMPARE(program->fakes.random.reseeds, 3);
+        click("cmdGenerate");
+        QCOMPARE(notice(), u"The word list is empty."_s);
+        QCOMPARE(shown(puzzle()), freshWith(u"lblNotice"_s, u"Progress"_s));
+        QCOMPARE(program->fakes.shown, QStringList());
+    }
+
+    // TAC leftward along the top row of 4 x 3, then the fill letters. While
+    // the run holds the thread the buttons give way to "GENERATING PUZZLE...";
+    // afterwards the visible grid is blank until a display button is pressed.
+    void generateAndDisplay()
+    {
+        start({u"tac"_s}, 4, 3);
+        generate(tacDraws(4, 3)); // a first puzzle, shown, then made again
+        click("cmdPuzzle");
+        tick(puzzle(), "TmrDone");
+        QStringList during;
+        program->fakes.random.onNext = [&] {
+            if (during.isEmpty())
+                during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ');
+        };
+        generate(tacDraws(4, 3));
+        QCOMPARE(during, QStringList({u"GrdGridder Progress band lblGenerating lblcaption lstWerds optm optvf optvs"_s,
+                                      QString()}));
+        QCOMPARE(shown(puzzle()), freshWith(u"LblDone"_s, u"Progress"_s));
+        QCOMPARE(disabled(puzzle()), QStringList());
+        QCOMPARE(rows(grid()), u"..../..../...."_s);
+        QCOMPARE(inkedCells(grid()), 0);
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
+        QCOMPARE(inkedCells(grid()), 12);
+        QCOMPARE(accessibleName(grid()), u"Puzzle, 4 columns by 3 rows"_s);
+        QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
+        QCOMPARE(inkedCells(grid()), 3);
+        QCOMPARE(accessibleName(grid()), u"Answer key, 4 columns by 3 rows"_s);
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
+        QCOMPARE(inkedCells(grid()), 12);
+        auto *progress = control<QProgressBar>(puzzle(), "Progress");
+        QCOMPARE(QList({progress->value(), progress->maximum()}), QList({1, 1}));
+    }
+
+    // Other sizes between visits show the old puzzle cut or padded; the key
+    // never shows what an earlier, larger puzzle left.
+    void sizesBetweenVisits()
+    {
+        start({u"tac"_s}, 4, 3);
+        generate(tacDraws(4, 3));
+        start({}, 6, 4);
+        QCOMPARE(rows(grid()), u"....../....../....../......"_s);
+        QVERIFY(control<QPushButton>(puzzle(), "cmdPuzzle")->isEnabled());
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB../CDEF../GHIJ../......"_s);
+        QCOMPARE(shownGrid("cmdAnswer"), u"CAT.../....../....../......"_s);
+        start({}, 3, 4);
+        QCOMPARE(shownGrid("cmdAnswer"), u"CAT/.../.../..."_s);
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CAT/CDE/GHI/..."_s);
+        start({}, 6, 4);
+        generate(tacDraws(6, 4, 6, 4)); // TAC at the end of the bottom row
+        QCOMPARE(shownGrid("cmdAnswer"), u"....../....../....../...CAT"_s);
+        start({}, 4, 3);
+        generate(tacDraws(4, 3));
+        start({}, 6, 4);
+        QCOMPARE(shownGrid("cmdAnswer"), u"CAT.../....../....../......"_s);
+        QCOMPARE(inkedCells(grid()), 3);
+    }
+
+    // A blank inside an entry counts towards its length, never as a letter.
+    void blanksInsideEntries()
+    {
+        start({u"new york"_s}, 8, 8);
+        generate(spreadDraws(10000));
+        const QString puzzleRows = shownGrid("cmdPuzzle");
+        QCOMPARE(puzzleRows.size(), 8 * 9 - 1);
+        QVERIFY2(!puzzleRows.contains(u' ') && !puzzleRows.contains(u'.'), qPrintable(puzzleRows));
+        QCOMPARE(shownGrid("cmdAnswer").remove(u'/').remove(u'.').size(), 7);
+        QCOMPARE(::marks(words()), u"-"_s);
+        start({}, 7, 7);
+        click("cmdGenerate");
+        QCOMPARE(notice(), u"No word fits a 7 x 7 puzzle."_s);
+        start({u"emu"_s}, 7, 7); // the next run that places a word takes the notice away
+        generate(spreadDraws(10000));
+        QVERIFY(!visible("lblNotice") && visible("LblDone"));
+        QCOMPARE(::marks(words()), u"+-"_s);
+    }
+
+    // The level sets the attempt limit: CD never fits beside AB in 3 x 3, so it
+    // takes every attempt up to the limit, three draws each, then 7 fill letters.
+    void levels_data()
+    {
+        QTest::addColumn<QByteArray>("option");
+        QTest::addColumn<int>("draws");
+        QTest::newRow("No Brainer") << QByteArray("optvf") << 3 * 1000 + 10;
+        QTest::newRow("Thoughtful") << QByteArray("optm") << 3 * 10000 + 10;
+        QTest::newRow("Quillo Bashing") << QByteArray("optvs") << 3 * 50000 + 10;
+    }
+    void levels()
+    {
+        QFETCH(QByteArray, option);
+        QFETCH(int, draws);
+        start({u"ab"_s, u"cd"_s}, 3, 3);
+        control<QRadioButton>(puzzle(), option)->click();
+        generate({});
+        QCOMPARE(int(program->fakes.random.position), draws);
+        QCOMPARE(shownGrid("cmdAnswer"), u"AB./.../..."_s);
+        QCOMPARE(::marks(words()), u"-+"_s);
+        QVERIFY(control<QRadioButton>(puzzle(), option)->isChecked());
+    }
+
+    // "DONE!" stands for one tick in place of the bar, also through another
+    // run and a visit away.
+    void done()
+    {
+        auto *timer = control<QTimer>(puzzle(), "TmrDone");
+        start({u"tac"_s}, 4, 3);
+        generate(tacDraws(4, 3));
+        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({true, false, true}));
+        QCOMPARE(timer->interval(), 1000);
+        bool doneDuring = false;
+        program->fakes.random.onNext = [&] { doneDuring = visible("LblDone") && !visible("Progress"); };
+        generate(tacDraws(4, 3));
+        QVERIFY(doneDuring);
+        tick(puzzle(), "TmrDone");
+        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({false, true, false}));
+        generate(tacDraws(4, 3));
+        click("Command1");
+        tick(puzzle(), "TmrDone");
+        start({}, 4, 3);
+        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({false, true, false}));
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s); // as it was left
+    }
+
+    // Marks are true only of the list the last Generate used: the same
+    // entries in the same order.
+    void marks_data()
+    {
+        QTest::addColumn<QStringList>("generated");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("marked");
+        const QStringList used{u"cat"_s, u"elephants"_s};
+        QTest::newRow("not yet generated") << QStringList() << used << u"--"_s;
+        QTest::newRow("the list generated") << used << used << u"-+"_s;
+        QTest::newRow("another list") << used << QStringList({u"dog"_s, u"elephants"_s}) << u"--"_s;
+        QTest::newRow("another order") << used << QStringList({u"elephants"_s, u"cat"_s}) << u"--"_s;
+        // One placement of NEWYORK vouches for one entry that reads so.
+        const QStringList twice{u"newyork"_s, u"new york"_s, u"cat"_s};
+        QTest::newRow("one placement, two entries") << twice << twice << u"-+-"_s;
+    }
+    void marks()
+    {
+        QFETCH(QStringList, generated);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, marked);
+        if (!generated.isEmpty()) {
+            start(generated, 7, 7);
+            generate(spreadDraws(100000));
+            control<QPushButton>(program->main(), "cmdAllClear")->click(); // keeps the marks
+            QCOMPARE(::marks(words()).size(), generated.size());
+            control<QPushButton>(program->main(), "cmdWords")->click();
+            control<QPushButton>(program->editor(), "cmdClear")->click();
+            control<QPushButton>(program->editor(), "cmdBack")->click();
+        }
+        start(shown, 7, 7);
+        QCOMPARE(::marks(words()), marked);
+        const int struck = int(marked.indexOf(u'+'));
+        QCOMPARE(words()->model()->index(qMax(struck, 0), 0).data(Qt::ToolTipRole).toString().endsWith(
+                     u"<br>Not hidden in this puzzle"_s),
+                 struck >= 0);
+    }
+
+    // The keyboard: the stops, the keys on each button, and the focus kept on
+    // Generate through a run.
+    void keyboard()
+    {
+        start({u"tac"_s}, 4, 3);
+        control<QRadioButton>(puzzle(), "optvs")->click();
+        click("cmdGenerate");
+        control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
+        QCOMPARE(tabOrder(8), QStringList({u"cmdPuzzle"_s, u"cmdAnswer"_s, u"cmdPrint"_s, u"Command1"_s, u"optvs"_s,
+                                           u"GrdGridder"_s, u"lstWerds"_s, u"cmdGenerate"_s}));
+        QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"optvs"_s}));
+        control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
+        program->fakes.random.draws = tacDraws(4, 3);
+        program->fakes.random.position = 0;
+        press(Qt::Key_Return);
+        QCOMPARE(focused(), u"cmdGenerate"_s);
+        QVERIFY(visible("LblDone"));
+        QStringList pressed;
+        for (QPushButton *button : puzzle()->findChildren<QPushButton *>())
+            connect(button, &QPushButton::clicked, this, [&pressed, button] { pressed << button->objectName(); });
+        for (const char *button : {"cmdAnswer", "cmdPuzzle", "Command1"}) {
+            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+                if (!puzzle()->isVisible())
+                    start({}, 4, 3);
+                control<QWidget>(puzzle(), button)->setFocus();
+                press(key);
+            }
+        }
+        QCOMPARE(pressed, QStringList({u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdPuzzle"_s, u"cmdPuzzle"_s,
+                                       u"cmdPuzzle"_s, u"Command1"_s, u"Command1"_s, u"Command1"_s}));
+        closeFromTitleBar(puzzle()); // a window manager's close goes back to the main window
+        QVERIFY(program->main()->isVisible() && !puzzle()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPuzzleWindow)
+#include "tst_puzzle_window.moc"
