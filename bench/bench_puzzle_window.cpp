@@ -5,8 +5,8 @@
 #include "editor/editor_window.h"
 #include "inputs.h"
 #include "platform/random_source.h"
-#include "puzzle/puzzle_window.h"
 #include "program.h"
+#include "puzzle/puzzle_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -24,7 +24,7 @@ namespace {
 class NoExit final : public ProcessExit
 {
 public:
-    void exitNow() override {}
+    void exitNow() override { }
 };
 
 // Resident set size in MiB, from /proc.
@@ -56,8 +56,8 @@ int main(int argc, char *argv[])
     Windows::show(main);
     if (!QTest::qWaitForWindowExposed(main))
         return 1;
-    const double startupMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+    const double startupMs
+        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
     const double startupMiB = residentMiB();
 
     EditorWindow *editor = windows.frmEdit();

@@ -10,8 +10,8 @@
     std::abort();
 }
 
-#define FUZZ_CHECK(condition)                                  \
-    do {                                                       \
-        if (!(condition))                                      \
-            fuzzCheckFailed(#condition, __FILE__, __LINE__);   \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            fuzzCheckFailed(#condition, __FILE__, __LINE__);                                                           \
     } while (false)

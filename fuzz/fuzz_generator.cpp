@@ -32,7 +32,8 @@ constexpr qsizetype maxEntryLength = 120;
 class ByteDraws final : public RandomSource
 {
 public:
-    explicit ByteDraws(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes))
+    explicit ByteDraws(std::vector<std::uint8_t> bytes)
+        : m_bytes(std::move(bytes))
     {
         for (const std::uint8_t b : m_bytes)
             m_state = (m_state ^ b) * 0x100000001B3u;
@@ -131,7 +132,14 @@ QStringList wordsToPlace(const Input &in)
 }
 
 constexpr std::array<std::array<int, 2>, 8> lineSteps{{
-    {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1},
+    {0, 1},
+    {1, 1},
+    {1, 0},
+    {1, -1},
+    {0, -1},
+    {-1, -1},
+    {-1, 0},
+    {-1, 1},
 }};
 
 // Marks the cells of every straight line that spells `word`; false if none does.
@@ -149,8 +157,8 @@ bool markLines(const GeneratorResult &r, const QString &word, std::vector<bool> 
                 if (endRow < 0 || endRow >= r.height || endCol < 0 || endCol >= r.width)
                     continue;
                 qsizetype i = 1;
-                while (i < length && r.cell(row + dr * static_cast<int>(i), col + dc * static_cast<int>(i))
-                                         == word[i].toLatin1())
+                while (i < length
+                       && r.cell(row + dr * static_cast<int>(i), col + dc * static_cast<int>(i)) == word[i].toLatin1())
                     ++i;
                 if (i < length)
                     continue;

@@ -66,26 +66,28 @@ private slots:
         QTest::newRow("lblalert") << Seen{{}, {0, 4, 488, 22}, u"Arial 10 bold"_s, white, red};
         QTest::newRow("lblcaption") << Seen{u"Enter Word:"_s, {16, 30, 200, 17}, arial, white, orange};
         QTest::newRow("txtinput") << Seen{{}, {16, 48, 200, 23}, arial, white, red};
-        const char *buttons[][2] = {{"cmdadd", "Add Word"}, {"cmdDelete", "Delete Word"}, {"cmdLoad", "Load Word List"},
-                                    {"cmdSave", "Save Word List"}, {"cmdClear", "Clear Word List"},
-                                    {"cmdSort", "Sort Word List"}, {"cmdBack", "Back to Main"}};
+        const char *buttons[][2]
+            = {{"cmdadd", "Add Word"},        {"cmdDelete", "Delete Word"},    {"cmdLoad", "Load Word List"},
+               {"cmdSave", "Save Word List"}, {"cmdClear", "Clear Word List"}, {"cmdSort", "Sort Word List"},
+               {"cmdBack", "Back to Main"}};
         for (int i = 0; i < 7; ++i) // the first two disabled
-            QTest::newRow(buttons[i][0]) << Seen{QString::fromLatin1(buttons[i][1]), {16, 82 + 30 * i, 200, 25}, arial,
-                                                 orange, i < 2 ? brown : black};
+            QTest::newRow(buttons[i][0]) << Seen{
+                QString::fromLatin1(buttons[i][1]), {16, 82 + 30 * i, 200, 25}, arial, orange, i < 2 ? brown : black};
         QTest::newRow("lblcaption2") << Seen{u"List of Words"_s, {240, 30, 232, 17}, arial, white, orange};
         QTest::newRow("lstWord") << Seen{{}, {240, 48, 232, 260}, {}, white, red};
         QTest::newRow("lblcaption4") << Seen{u"Number of Words:"_s, {248, 320, 136, 20}, arial, orange, black};
         QTest::newRow("lblnumber") << Seen{u"0"_s, {384, 320, 80, 20}, u"Arial 11 bold"_s, orange, black};
-        QTest::newRow("lblcaption3") << Seen{u"Sort List by..."_s, {16, 298, 200, 17}, u"Arial 9 bold"_s, white, orange};
+        QTest::newRow("lblcaption3") << Seen{
+            u"Sort List by..."_s, {16, 298, 200, 17}, u"Arial 9 bold"_s, white, orange};
         QTest::newRow("Shape1") << Seen{{}, {16, 316, 200, 108}, arial, orange, black};
         QTest::newRow("Shape2") << Seen{{}, {240, 316, 232, 28}, arial, orange, black};
-        const char *options[][2] = {{"optascend1", "Ascending by 1st Word"}, {"optascend2", "Ascending by 2nd Word"},
-                                    {"optascendlast", "Ascending by Last Word"}, {"optdescend1", "Descending by 1st Word"},
-                                    {"optdescend2", "Descending by 2nd Word"},
-                                    {"optdescendlast", "Descending by Last Word"}};
+        const char *options[][2]
+            = {{"optascend1", "Ascending by 1st Word"},     {"optascend2", "Ascending by 2nd Word"},
+               {"optascendlast", "Ascending by Last Word"}, {"optdescend1", "Descending by 1st Word"},
+               {"optdescend2", "Descending by 2nd Word"},   {"optdescendlast", "Descending by Last Word"}};
         for (int i = 0; i < 6; ++i)
-            QTest::newRow(options[i][0]) << Seen{QString::fromLatin1(options[i][1]), {22, 320 + 17 * i, 188, 16}, arial,
-                                                 orange, black};
+            QTest::newRow(options[i][0]) << Seen{
+                QString::fromLatin1(options[i][1]), {22, 320 + 17 * i, 188, 16}, arial, orange, black};
     }
     void controls()
     {
@@ -96,11 +98,12 @@ private slots:
     // The first open, and the same state found again on the next visit.
     void opening()
     {
-        const QStringList all{u"Shape1"_s, u"Shape2"_s, u"cmdBack"_s, u"cmdClear"_s, u"cmdDelete"_s, u"cmdLoad"_s,
-                              u"cmdSave"_s, u"cmdSort"_s, u"cmdadd"_s, u"lblalert"_s, u"lblcaption"_s, u"lblcaption2"_s,
-                              u"lblcaption3"_s, u"lblcaption4"_s, u"lblnumber"_s, u"lstWord"_s, u"optascend1"_s,
-                              u"optascend2"_s, u"optascendlast"_s, u"optdescend1"_s, u"optdescend2"_s,
-                              u"optdescendlast"_s, u"txtinput"_s};
+        const QStringList all{u"Shape1"_s,      u"Shape2"_s,         u"cmdBack"_s,       u"cmdClear"_s,
+                              u"cmdDelete"_s,   u"cmdLoad"_s,        u"cmdSave"_s,       u"cmdSort"_s,
+                              u"cmdadd"_s,      u"lblalert"_s,       u"lblcaption"_s,    u"lblcaption2"_s,
+                              u"lblcaption3"_s, u"lblcaption4"_s,    u"lblnumber"_s,     u"lstWord"_s,
+                              u"optascend1"_s,  u"optascend2"_s,     u"optascendlast"_s, u"optdescend1"_s,
+                              u"optdescend2"_s, u"optdescendlast"_s, u"txtinput"_s};
         QCOMPARE(shown(editor()), all);
         QCOMPARE(disabled(editor()), QStringList({u"cmdDelete"_s, u"cmdadd"_s}));
         QVERIFY(control<QRadioButton>(editor(), "optascend1")->isChecked());
@@ -138,8 +141,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QStringList cat{u"CAT"_s};
         QTest::newRow("blanks trimmed") << QStringList() << u"  cat  "_s << true << cat << QString();
-        QTest::newRow("blanks inside kept") << cat << u"new  york"_s << false << cat + QStringList{u"NEW  YORK"_s}
-                                            << QString();
+        QTest::newRow("blanks inside kept")
+            << cat << u"new  york"_s << false << cat + QStringList{u"NEW  YORK"_s} << QString();
         QTest::newRow("upper-cased") << cat << u"AZaz"_s << false << cat + QStringList{u"AZAZ"_s} << QString();
         QTest::newRow("same but for case") << cat << u"Cat"_s << false << cat << duplicate;
         QTest::newRow("same but for blanks") << cat << u" cAt "_s << true << cat << duplicate;
@@ -322,18 +325,18 @@ private slots:
     {
         QTest::addColumn<QByteArray>("option");
         QTest::addColumn<QString>("sorted");
-        QTest::newRow("Ascending by 1st Word") << QByteArray("optascend1")
-                                               << u"A  ZOO,A DOG,BIG CAT,NEW YORK CITY,WILD CAT,ZEBRA"_s;
-        QTest::newRow("Ascending by 2nd Word") << QByteArray("optascend2")
-                                               << u"A  ZOO,WILD CAT,BIG CAT,A DOG,NEW YORK CITY,ZEBRA"_s;
-        QTest::newRow("Ascending by Last Word") << QByteArray("optascendlast")
-                                                << u"WILD CAT,BIG CAT,NEW YORK CITY,A DOG,ZEBRA,A  ZOO"_s;
-        QTest::newRow("Descending by 1st Word") << QByteArray("optdescend1")
-                                                << u"ZEBRA,WILD CAT,NEW YORK CITY,BIG CAT,A DOG,A  ZOO"_s;
-        QTest::newRow("Descending by 2nd Word") << QByteArray("optdescend2")
-                                                << u"ZEBRA,NEW YORK CITY,A DOG,BIG CAT,WILD CAT,A  ZOO"_s;
-        QTest::newRow("Descending by Last Word") << QByteArray("optdescendlast")
-                                                 << u"A  ZOO,ZEBRA,A DOG,NEW YORK CITY,BIG CAT,WILD CAT"_s;
+        QTest::newRow("Ascending by 1st Word")
+            << QByteArray("optascend1") << u"A  ZOO,A DOG,BIG CAT,NEW YORK CITY,WILD CAT,ZEBRA"_s;
+        QTest::newRow("Ascending by 2nd Word")
+            << QByteArray("optascend2") << u"A  ZOO,WILD CAT,BIG CAT,A DOG,NEW YORK CITY,ZEBRA"_s;
+        QTest::newRow("Ascending by Last Word")
+            << QByteArray("optascendlast") << u"WILD CAT,BIG CAT,NEW YORK CITY,A DOG,ZEBRA,A  ZOO"_s;
+        QTest::newRow("Descending by 1st Word")
+            << QByteArray("optdescend1") << u"ZEBRA,WILD CAT,NEW YORK CITY,BIG CAT,A DOG,A  ZOO"_s;
+        QTest::newRow("Descending by 2nd Word")
+            << QByteArray("optdescend2") << u"ZEBRA,NEW YORK CITY,A DOG,BIG CAT,WILD CAT,A  ZOO"_s;
+        QTest::newRow("Descending by Last Word")
+            << QByteArray("optdescendlast") << u"A  ZOO,ZEBRA,A DOG,NEW YORK CITY,BIG CAT,WILD CAT"_s;
     }
     void sorting()
     {
@@ -402,14 +405,16 @@ private slots:
         QVERIFY(QDir(program->path(QString())).rmdir(name) && QFile(program->path(name)).open(QIODevice::WriteOnly));
         QCOMPARE(QtFileDialog().saveFile(editor(), filter, QString(), u"lx"_s), QString());
         answer([&](QWidget *modal) {
-            seen << static_cast<QMessageBox *>(modal)->text() << QString::number(static_cast<QMessageBox *>(modal)->textFormat());
+            seen << static_cast<QMessageBox *>(modal)->text()
+                 << QString::number(static_cast<QMessageBox *>(modal)->textFormat());
             static_cast<QMessageBox *>(modal)->accept();
         });
         QtMessageBox().show(full, u"Lexmire - Print Options"_s);
         const QString plain = QString::number(Qt::PlainText);
-        QCOMPARE(seen, QStringList({u"All Files (*);Lexmire Files (*.lx);Text Files (*.txt)"_s, u"All Files (*)"_s,
-                                    name + u" already exists.\nDo you want to replace it?"_s, plain, u"&No"_s, u"1"_s,
-                                    full, plain}));
+        QCOMPARE(seen,
+                 QStringList({u"All Files (*);Lexmire Files (*.lx);Text Files (*.txt)"_s, u"All Files (*)"_s,
+                              name + u" already exists.\nDo you want to replace it?"_s, plain, u"&No"_s, u"1"_s, full,
+                              plain}));
     }
 };
 

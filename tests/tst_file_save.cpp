@@ -18,7 +18,12 @@ namespace {
 class FailingDevice final : public QIODevice
 {
 public:
-    FailingDevice(qint64 chunk, qint64 room) : m_chunk(chunk), m_room(room) { open(WriteOnly); }
+    FailingDevice(qint64 chunk, qint64 room)
+        : m_chunk(chunk)
+        , m_room(room)
+    {
+        open(WriteOnly);
+    }
     QByteArray written;
 
 protected:
@@ -76,15 +81,21 @@ private slots:
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &normal), 0);
         const QByteArray few("\"CAT\"\r\n"), many(24000, 'w');
         const QString unwritten = u"the file could not be written"_s;
-        const std::tuple<QString, QByteArray, rlim_t, QString> saves[] = { // a file size limit, or 0
+        // Each with a file size limit, or 0. A FIFO would wait for a reader, then be
+        // replaced. The last bytes, buffered, fail only when flushed, which the commit
+        // would not report; more than the 16 KiB buffer fail while written. A new file
+        // leaves nothing behind.
+        const std::tuple<QString, QByteArray, rlim_t, QString> saves[] = {
             {u"nowhere/words.lx"_s, few, 0, u"its folder does not exist"_s},
             {u"folder"_s, few, 0, u"it is a folder"_s},
-            {u"fifo"_s, few, 0, u"it is not a regular file"_s}, // would wait for a reader, then be replaced
-            // The last bytes, buffered, fail only when flushed, which the commit would not report;
-            // more than the 16 KiB buffer fail while written. A new file leaves nothing behind.
-            {u"words.lx"_s, few, 5, unwritten}, {u"words.lx"_s, many, 8192, u"File too large"_s},
-            {u"new.lx"_s, few, 5, unwritten}, {u"new.lx"_s, many, 8192, u"File too large"_s},
-            {u"words.lx"_s, many, 0, {}}, {u"words.lx"_s, {}, 0, {}}};
+            {u"fifo"_s, few, 0, u"it is not a regular file"_s},
+            {u"words.lx"_s, few, 5, unwritten},
+            {u"words.lx"_s, many, 8192, u"File too large"_s},
+            {u"new.lx"_s, few, 5, unwritten},
+            {u"new.lx"_s, many, 8192, u"File too large"_s},
+            {u"words.lx"_s, many, 0, {}},
+            {u"words.lx"_s, {}, 0, {}},
+        };
         for (const auto &[name, bytes, sizeLimit, error] : saves) {
             const rlimit lowered{sizeLimit ? sizeLimit : normal.rlim_cur, normal.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);

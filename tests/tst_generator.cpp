@@ -1,8 +1,8 @@
 // The generator: the draws at their edges, the direction table, the quota
 // rule and the attempt limits pinned by scripted draws, and invariants over
 // many random runs.
-#include "puzzle/generator.h"
 #include "inputs.h"
+#include "puzzle/generator.h"
 
 #include <QTest>
 
@@ -16,8 +16,9 @@ static ScriptedRandom scripted(const QList<int> &attempts, int width, int height
 {
     ScriptedRandom random;
     for (qsizetype i = 0; i + 2 < attempts.size(); i += 3)
-        random.draws.insert(random.draws.end(), {drawFor(attempts[i], width), drawFor(attempts[i + 1], height),
-                                                 drawFor(attempts[i + 2], 8)});
+        random.draws.insert(
+            random.draws.end(),
+            {drawFor(attempts[i], width), drawFor(attempts[i + 1], height), drawFor(attempts[i + 2], 8)});
     return random;
 }
 
@@ -30,9 +31,9 @@ private slots:
     {
         // floor(r * n + 1) in float arithmetic can round the largest draw below 1 up to n + 1.
         const float top = std::nextafter(1.0f, 0.0f);
-        for (const auto &[r, n, whole] : {std::tuple(0.0f, 26, 1), std::tuple(std::nextafter(1.0f / 26, 0.0f), 26, 1),
-                                          std::tuple(0.5f, 26, 14), std::tuple(top, 26, 26), std::tuple(top, 100, 100),
-                                          std::tuple(top, 3, 3), std::tuple(0.25f, 8, 3)}) {
+        for (const auto &[r, n, whole] :
+             {std::tuple(0.0f, 26, 1), std::tuple(std::nextafter(1.0f / 26, 0.0f), 26, 1), std::tuple(0.5f, 26, 14),
+              std::tuple(top, 26, 26), std::tuple(top, 100, 100), std::tuple(top, 3, 3), std::tuple(0.25f, 8, 3)}) {
             ScriptedRandom random;
             random.draws = {r, r};
             QCOMPARE(drawWhole(random, n), whole);
@@ -74,7 +75,9 @@ private slots:
             const int b = int(std::find(result.cells.begin(), result.cells.end(), 'B') - result.cells.begin());
             const int dr = b / 4 - row, dc = b % 4 - col; // directions 1 to 8 run clockwise from rightward
             const char written = result.cell(row, col) == 'A' && std::abs(dr) <= 1 && std::abs(dc) <= 1
-                                     ? "6785?1432"[dr * 3 + dc + 4] : placed ? '?' : '-';
+                ? "6785?1432"[dr * 3 + dc + 4]
+                : placed ? '?'
+                         : '-';
             int left = 0;
             while (placed && left < 9 && writes(left + 1, col + 1, row + 1, d))
                 ++left;
@@ -82,10 +85,12 @@ private slots:
             directions += gap + QLatin1Char(written);
             passes += gap + QString::number(left);
         }
-        QCOMPARE(directions, u"1333/1-55/1755/1755 2333/1-55/7755/7755 3333/1-55/7755/7755 1344/1-55/7755/7755 "
-                             "1355/1-55/7755/7755 1333/1-55/7766/7766 1333/1-55/7777/7777 1333/1-55/8755/8755"_s);
-        QCOMPARE(passes, u"9777/9055/9355/9355 9888/2066/4466/4466 9999/3077/5577/5577 4299/4088/6688/6688 "
-                         "5399/5099/7799/7799 6444/6022/8899/8899 7555/7033/9999/9999 8666/8044/9244/9244"_s);
+        QCOMPARE(directions,
+                 u"1333/1-55/1755/1755 2333/1-55/7755/7755 3333/1-55/7755/7755 1344/1-55/7755/7755 "
+                 "1355/1-55/7755/7755 1333/1-55/7766/7766 1333/1-55/7777/7777 1333/1-55/8755/8755"_s);
+        QCOMPARE(passes,
+                 u"9777/9055/9355/9355 9888/2066/4466/4466 9999/3077/5577/5577 4299/4088/6688/6688 "
+                 "5399/5099/7799/7799 6444/6022/8899/8899 7555/7033/9999/9999 8666/8044/9244/9244"_s);
     }
 
     void crossingsCountTogether()
@@ -102,15 +107,15 @@ private slots:
         QTest::addColumn<QList<int>>("tac");  // the number of its first attempt, and its tries through CAT
         QTest::addColumn<QString>("outcome"); // placed / not placed
         // Below 1,500 attempts no quota: the crossing drives it below 0 for good.
-        QTest::newRow("No Brainer: 1,000, no quota") << AttemptLimit::NoBrainer << QList{1000, 1}
-                                                     << u"CAT DOG EMU / TAC EMU FOX"_s;
+        QTest::newRow("No Brainer: 1,000, no quota")
+            << AttemptLimit::NoBrainer << QList{1000, 1} << u"CAT DOG EMU / TAC EMU FOX"_s;
         // Raised to 3 as (0 + 1) x 9,999 < 10,000; two passes leave 1, lowered to 0 as 1 x 10,000 > 5,000.
         QTest::newRow("Thoughtful: 10,000, quota raised, then lowered")
             << AttemptLimit::Thoughtful << QList{10000, 1} << u"CAT DOG TAC EMU / TAC EMU FOX"_s;
-        QTest::newRow("Thoughtful: none raised at the limit") << AttemptLimit::Thoughtful << QList{10001, 1}
-                                                              << u"CAT DOG EMU FOX / TAC EMU FOX"_s;
-        QTest::newRow("Quillo Bashing: 50,000") << AttemptLimit::QuilloBashing << QList{50000, 1}
-                                                << u"CAT DOG TAC EMU / TAC EMU FOX"_s;
+        QTest::newRow("Thoughtful: none raised at the limit")
+            << AttemptLimit::Thoughtful << QList{10001, 1} << u"CAT DOG EMU FOX / TAC EMU FOX"_s;
+        QTest::newRow("Quillo Bashing: 50,000")
+            << AttemptLimit::QuilloBashing << QList{50000, 1} << u"CAT DOG TAC EMU / TAC EMU FOX"_s;
         // Raised by 3 an attempt, lowered once quota x attempts passes 5,000: 2 at attempt 3,335.
         QTest::newRow("Thoughtful: raised and lowered over many attempts")
             << AttemptLimit::Thoughtful << QList{491, 3510} << u"CAT DOG TAC EMU / FOX"_s;
@@ -144,14 +149,14 @@ private slots:
         QTest::addColumn<QString>("outcome"); // placed / given up / the letters in the grid, sorted
         QTest::addColumn<QString>("row");     // a row of the grid, if one is certain
         QTest::newRow("NEW YORK fits no 7 x 7") << QStringList{u"NEW YORK"_s} << 7 << 7 << u"no words"_s << QString();
-        QTest::newRow("NEW YORK along 8 columns") << QStringList{u"NEW YORK"_s} << 8 << 7 << u"NEWYORK /  / EKNORWY"_s
-                                                  << QString();
-        QTest::newRow("CATS dropped, CAT kept") << QStringList{u"CATS"_s, u"CAT"_s} << 3 << 3 << u"CAT /  / ACT"_s
-                                                << QString();
-        QTest::newRow("as long as the width: leftward only") << QStringList{u"ABCDE"_s} << 5 << 3
-                                                             << u"ABCDE /  / ABCDE"_s << u"EDCBA"_s;
-        QTest::newRow("two words, one blank each") << QStringList{u"A B"_s, u"C D"_s} << 3 << 3 << u"AB CD /  / ABCD"_s
-                                                   << QString();
+        QTest::newRow("NEW YORK along 8 columns")
+            << QStringList{u"NEW YORK"_s} << 8 << 7 << u"NEWYORK /  / EKNORWY"_s << QString();
+        QTest::newRow("CATS dropped, CAT kept")
+            << QStringList{u"CATS"_s, u"CAT"_s} << 3 << 3 << u"CAT /  / ACT"_s << QString();
+        QTest::newRow("as long as the width: leftward only")
+            << QStringList{u"ABCDE"_s} << 5 << 3 << u"ABCDE /  / ABCDE"_s << u"EDCBA"_s;
+        QTest::newRow("two words, one blank each")
+            << QStringList{u"A B"_s, u"C D"_s} << 3 << 3 << u"AB CD /  / ABCD"_s << QString();
     }
     void blanksAndLengths()
     {
@@ -167,12 +172,13 @@ private slots:
         for (int r = 0; r < result.height; ++r) {
             rows += u'/';
             for (int c = 0; c < result.width; ++c)
-                result.cell(r, c) ? letters += QLatin1Char(result.cell(r, c)), rows += QLatin1Char(result.cell(r, c))
-                                  : rows += u'.';
+                result.cell(r, c)                          ? letters += QLatin1Char(result.cell(r, c)),
+                    rows += QLatin1Char(result.cell(r, c)) : rows += u'.';
         }
         std::sort(letters.begin(), letters.end());
-        QCOMPARE(result.noWords ? u"no words"_s
-                                : result.placed.join(u' ') + u" / "_s + result.notPlaced.join(u' ') + u" / "_s + letters,
+        QCOMPARE(result.noWords
+                     ? u"no words"_s
+                     : result.placed.join(u' ') + u" / "_s + result.notPlaced.join(u' ') + u" / "_s + letters,
                  outcome);
         QVERIFY2(rows.contains(row), qPrintable(rows));
     }
@@ -193,8 +199,8 @@ private slots:
             const GeneratorProgress progress{[&](qsizetype m) { log += QString::number(m); }, [&] { log += u'.'; }};
             const GeneratorResult result = generate(entries, width, height, levels[run % 3], random, progress);
             // Entries longer than both sides are dropped, counted with their blanks.
-            const qsizetype kept =
-                std::count_if(entries.begin(), entries.end(), [&](auto &e) { return e.size() <= longer; });
+            const qsizetype kept
+                = std::count_if(entries.begin(), entries.end(), [&](auto &e) { return e.size() <= longer; });
             QCOMPARE(log, kept ? QString::number(kept) + QString(kept, u'.') : QString());
             QCOMPARE(result.noWords, !kept);
             QCOMPARE(result.wordCount, kept);

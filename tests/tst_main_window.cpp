@@ -14,9 +14,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), none;
-const QStringList normalView{u"cmdAbout"_s, u"cmdAllClear"_s, u"cmdDimensions"_s, u"cmdExit"_s, u"cmdPrint"_s,
-                             u"cmdWords"_s, u"imgWordsearch"_s, u"lblDimDisplay"_s, u"lblDimensionsDisplay"_s,
-                             u"lblWordcount"_s, u"lstWords"_s, u"whiteBar"_s};
+const QStringList normalView{
+    u"cmdAbout"_s,      u"cmdAllClear"_s,   u"cmdDimensions"_s,        u"cmdExit"_s,      u"cmdPrint"_s, u"cmdWords"_s,
+    u"imgWordsearch"_s, u"lblDimDisplay"_s, u"lblDimensionsDisplay"_s, u"lblWordcount"_s, u"lstWords"_s, u"whiteBar"_s};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -61,9 +61,10 @@ private slots:
         QTest::newRow("cmdAllClear") << Seen{u"Clear All"_s, {8, 82, 137, 33}, large, orange, black};
         QTest::newRow("lstWords") << Seen{{}, {8, 123, 137, 160}, {}, white, red};
         QTest::newRow("lblWordcount") << Seen{u"Words in Puzzle:  0"_s, {8, 286, 137, 19}, arial, white, orange};
-        QTest::newRow("lblDimensionsDisplay") << Seen{u"Current Dimensions ="_s, {160, 8, 204, 25}, sans, white, orange};
-        QTest::newRow("lblDimDisplay") << Seen{u"Default (15 x 15)"_s, {160, 33, 204, 23}, u"MS Sans Serif 12 bold"_s,
-                                               white, orange};
+        QTest::newRow("lblDimensionsDisplay")
+            << Seen{u"Current Dimensions ="_s, {160, 8, 204, 25}, sans, white, orange};
+        QTest::newRow("lblDimDisplay") << Seen{
+            u"Default (15 x 15)"_s, {160, 33, 204, 23}, u"MS Sans Serif 12 bold"_s, white, orange};
         QTest::newRow("imgWordsearch") << Seen{{}, {160, 95, 204, 176}, arial, {}, orange};
         QTest::newRow("cmdAbout") << Seen{u"About"_s, {304, 62, 60, 25}, arial, orange, black};
         QTest::newRow("cmdPrint") << Seen{u"Display/Print Puzzle"_s, {8, 312, 217, 31}, large, orange, black};
@@ -72,7 +73,10 @@ private slots:
         QTest::newRow("vsbHeight") << Seen{{}, {8, 104, 19, 208}, arial, {}, black};
         QTest::newRow("lblStuff") << Seen{u"Enter the puzzle dimensions.  For either direction, the maximum is 100 "
                                           "and the minimum is 3.  When finished, click the Done button."_s,
-                                          {40, 12, 316, 84}, u"Times New Roman 9.75"_s, white, orange};
+                                          {40, 12, 316, 84},
+                                          u"Times New Roman 9.75"_s,
+                                          white,
+                                          orange};
         QTest::newRow("lblCurrentDim") << Seen{u"15 x 15"_s, {104, 208, 164, 29}, sans + u" bold"_s, black, orange};
         QTest::newRow("cmdDimDone") << Seen{u"Done"_s, {136, 152, 100, 33}, arial, orange, black};
     }
@@ -93,8 +97,9 @@ private slots:
     {
         QCOMPARE(shown(main()), normalView);
         QCOMPARE(QList({disabled(main()).join(u' '), focused()}), QList({QString(), u"cmdWords"_s}));
-        QCOMPARE(tabOrder(7), QStringList({u"cmdDimensions"_s, u"cmdAllClear"_s, u"cmdPrint"_s, u"cmdExit"_s,
-                                           u"cmdAbout"_s, u"lstWords"_s, u"cmdWords"_s}));
+        QCOMPARE(tabOrder(7),
+                 QStringList({u"cmdDimensions"_s, u"cmdAllClear"_s, u"cmdPrint"_s, u"cmdExit"_s, u"cmdAbout"_s,
+                              u"lstWords"_s, u"cmdWords"_s}));
         QCOMPARE(tabOrder(2, true), QStringList({u"lstWords"_s, u"cmdAbout"_s}));
         click("cmdDimDone"); // unmoved: the default's text gives way to the dimension text
         QCOMPARE(text("lblDimDisplay"), u" 15 x  15"_s);
@@ -129,13 +134,13 @@ private slots:
         QTest::addColumn<QByteArray>("bar");
         QTest::addColumn<QKeyCombination>("key");
         QTest::addColumn<int>("value");
-        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Right, 16}, {Qt::Key_Left, 14}, {Qt::Key_Down, 16},
-                                                {Qt::Key_Up, 14},    {Qt::Key_PageDown, 16}, {Qt::Key_PageUp, 14},
-                                                {Qt::Key_End, 100},  {Qt::Key_Home, 3}};
+        const std::pair<Qt::Key, int> keys[]
+            = {{Qt::Key_Right, 16},    {Qt::Key_Left, 14},   {Qt::Key_Down, 16}, {Qt::Key_Up, 14},
+               {Qt::Key_PageDown, 16}, {Qt::Key_PageUp, 14}, {Qt::Key_End, 100}, {Qt::Key_Home, 3}};
         for (const char *bar : {"hsbLength", "vsbHeight"})
             for (const auto &[key, value] : keys)
-                QTest::addRow("%s %s", bar, qPrintable(QKeySequence(key).toString())) << QByteArray(bar)
-                                                                                      << QKeyCombination(key) << value;
+                QTest::addRow("%s %s", bar, qPrintable(QKeySequence(key).toString()))
+                    << QByteArray(bar) << QKeyCombination(key) << value;
     }
     void dimensionKeys()
     {
@@ -178,7 +183,8 @@ private slots:
         click("cmdAllClear");
         QCOMPARE(QList({text("lblDimDisplay"), text("lblCurrentDim"), text("lblWordcount")}),
                  QList({u"Default (15 x 15)"_s, u"15 x 15"_s, u"Words in Puzzle:  0"_s}));
-        QCOMPARE(QList({control<QScrollBar>(main(), "hsbLength")->value(), control<QScrollBar>(main(), "vsbHeight")->value()}),
+        QCOMPARE(QList({control<QScrollBar>(main(), "hsbLength")->value(),
+                        control<QScrollBar>(main(), "vsbHeight")->value()}),
                  QList({15, 15}));
         QCOMPARE(entries(control<QAbstractItemView>(main(), "lstWords")), QStringList());
         QCOMPARE(entries(control<QAbstractItemView>(program->editor(), "lstWord")), QStringList());
@@ -218,7 +224,8 @@ private slots:
         QTest::newRow("title bar") << u"title bar"_s << QStringList{u"frmMain"_s} + inOrder;
         QTest::newRow("Ctrl+X in the list") << u"Ctrl+X"_s << inOrder;
         QTest::newRow("Ctrl+X in the dimension view") << u"cmdDimensions Ctrl+X"_s << inOrder;
-        QTest::newRow("X, Shift+X, Ctrl+Shift+X, Ctrl+Alt+X") << u"X Shift+X Ctrl+Shift+X Ctrl+Alt+X"_s << QStringList();
+        QTest::newRow("X, Shift+X, Ctrl+Shift+X, Ctrl+Alt+X")
+            << u"X Shift+X Ctrl+Shift+X Ctrl+Alt+X"_s << QStringList();
     }
     void exits()
     {

@@ -1,10 +1,10 @@
 // Print jobs as they come out on paper: a fixed-pitch face whatever was asked
 // for, each section sized to fit the page, the page turned when that gives
 // the grid more room, grid sections kept whole, the key under its puzzle.
+#include "fakes.h"
 #include "platform/cell_grid.h"
 #include "platform/qt_text_printer.h"
 #include "print/print_layout.h"
-#include "fakes.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
@@ -118,7 +118,8 @@ private slots:
         }
         const QStringList words = distinctEntries(10, 11, 1, 3, 3 + width / 4);
         const QStringList lines = PrintLayout::gridSection(u"Puzzle"_s, puzzle, height, width) + QStringList(2)
-            + PrintLayout::listSection(words) + QStringList(1) + PrintLayout::gridSection(u"Puzzle Key"_s, key, height, width);
+            + PrintLayout::listSection(words) + QStringList(1)
+            + PrintLayout::gridSection(u"Puzzle Key"_s, key, height, width);
         QList<QSizeF> sheets;
         const QList<Word> printedWords = readBack(printed(lines, u"Ms Sans Serif"_s, u"everything.pdf"_s), &sheets);
         QCOMPARE(sheets.size(), pages); // a grid section moves to a new page only when it must
@@ -146,14 +147,16 @@ private slots:
         for (const Word &letter : puzzleLetters + keyLetters)
             QVERIFY2(near(letter.height / twelve * 12, gridPoints), qPrintable(QString::number(letter.height)));
         // Each grid section, title and rows, stands on one page.
-        QVERIFY(titles[0].page == puzzleLetters.first().page && puzzleLetters.first().page == puzzleLetters.last().page);
+        QVERIFY(titles[0].page == puzzleLetters.first().page
+                && puzzleLetters.first().page == puzzleLetters.last().page);
         QVERIFY(titles[2].page == keyLetters.first().page && keyLetters.first().page == keyLetters.last().page);
         // Every key letter stands over the same letter of the puzzle, row for row.
         const qreal pitch = (puzzleLetters.last().y - puzzleLetters.first().y) / (height - 1);
         const qreal keyTop = titles[2].y + (puzzleLetters.first().y - titles[0].y);
         for (const Word &letter : keyLetters) {
             const int row = int(std::lround((letter.y - keyTop) / pitch));
-            const int col = int(std::lround((letter.x - puzzleLetters.first().x) / (puzzleLetters[1].x - puzzleLetters[0].x)));
+            const int col
+                = int(std::lround((letter.x - puzzleLetters.first().x) / (puzzleLetters[1].x - puzzleLetters[0].x)));
             QVERIFY2(key.contains(row, col) && key.text(row, col) == letter.text,
                      qPrintable(u"%1 at row %2, column %3"_s.arg(letter.text).arg(row).arg(col)));
         }

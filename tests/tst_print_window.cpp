@@ -74,12 +74,15 @@ private slots:
         QTest::addColumn<Seen>("expected");
         QTest::newRow("frmPrint") << Seen{u"Lexmire - Print Options"_s, {0, 0, 207, 201}, u"Arial 8"_s, {}, black};
         QTest::newRow("Image1") << Seen{{}, {0, 0, 207, 201}, u"Arial 8"_s, {}, orange};
-        const char *buttons[][2] = {{"Command1", "Print Everything"}, {"Command2", "Print Key Only"},
-                                    {"Command3", "Print List Only"}, {"Command4", "Print Puzzle Only"},
-                                    {"Command5", "Print Puzzle and List Only"}, {"cmdhide", "Back to Display/Print"}};
+        const char *buttons[][2] = {{"Command1", "Print Everything"},
+                                    {"Command2", "Print Key Only"},
+                                    {"Command3", "Print List Only"},
+                                    {"Command4", "Print Puzzle Only"},
+                                    {"Command5", "Print Puzzle and List Only"},
+                                    {"cmdhide", "Back to Display/Print"}};
         for (int i = 0; i < 6; ++i)
-            QTest::newRow(buttons[i][0]) << Seen{QString::fromLatin1(buttons[i][1]), {12, 12 + 30 * i, 183, 25},
-                                                 u"Arial 8"_s, orange, black};
+            QTest::newRow(buttons[i][0]) << Seen{
+                QString::fromLatin1(buttons[i][1]), {12, 12 + 30 * i, 183, 25}, u"Arial 8"_s, orange, black};
     }
     void controls()
     {
@@ -97,8 +100,8 @@ private slots:
         QTest::newRow("Print Key Only") << QByteArray("Command2") << u"Puzzle Key//C A T /      /      "_s;
         QTest::newRow("Print List Only") << QByteArray("Command3") << u"List of Words//TAC"_s;
         QTest::newRow("Print Puzzle Only") << QByteArray("Command4") << u"Puzzle//C A T /B C D /E F G "_s;
-        QTest::newRow("Print Puzzle and List Only") << QByteArray("Command5")
-                                                    << u"Puzzle//C A T /B C D /E F G ///List of Words//TAC"_s;
+        QTest::newRow("Print Puzzle and List Only")
+            << QByteArray("Command5") << u"Puzzle//C A T /B C D /E F G ///List of Words//TAC"_s;
     }
     void jobs()
     {
@@ -131,8 +134,9 @@ private slots:
     void navigation()
     {
         QCOMPARE(focused(), u"Command1"_s);
-        QCOMPARE(tabOrder(6), QStringList({u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"cmdhide"_s,
-                                           u"Command1"_s}));
+        QCOMPARE(
+            tabOrder(6),
+            QStringList({u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"cmdhide"_s, u"Command1"_s}));
         QStringList pressed;
         for (QPushButton *button : print()->findChildren<QPushButton *>())
             connect(button, &QPushButton::clicked, this, [&pressed, button] { pressed << button->objectName(); });
@@ -159,7 +163,8 @@ private slots:
         FakePlatform &fakes = program->fakes;
         fakes.saveAnswers << program->path(u"everything.pdf"_s);
         click("Command1");
-        QCOMPARE(fakes.dialogs, QStringList({u"PDF Files (*.pdf)|*.pdf|No Printer Found - Save the Job as a PDF File|pdf"_s}));
+        QCOMPARE(fakes.dialogs,
+                 QStringList({u"PDF Files (*.pdf)|*.pdf|No Printer Found - Save the Job as a PDF File|pdf"_s}));
         QCOMPARE(pdfText(program->path(u"everything.pdf"_s)),
                  u"Puzzle C A T B C D E F G List of Words TAC Puzzle Key C A T"_s);
         click("Command2"); // cancelled: no file, no box, and nothing left for the next job
@@ -169,8 +174,9 @@ private slots:
         QCOMPARE(fakes.shown, QStringList());
         fakes.saveAnswers << program->path(u"none/x.pdf"_s);
         click("Command4");
-        QCOMPARE(fakes.shown, QStringList({u"Lexmire - Print Options|The PDF file %1 could not be saved:\r\nits folder "
-                                           "does not exist."_s.arg(program->path(u"none/x.pdf"_s))}));
+        QCOMPARE(fakes.shown,
+                 QStringList({u"Lexmire - Print Options|The PDF file %1 could not be saved:\r\nits folder "
+                              "does not exist."_s.arg(program->path(u"none/x.pdf"_s))}));
         program->printer->endDocument(); // an empty job asks nothing
         QCOMPARE(fakes.dialogs.size(), 4);
         QVERIFY(print()->isVisible());

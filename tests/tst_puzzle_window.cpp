@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), brown(128, 64, 0), none;
-const QStringList fresh{u"Command1"_s,  u"GrdGridder"_s, u"Progress"_s,  u"band"_s, u"cmdAnswer"_s,
-                        u"cmdGenerate"_s, u"cmdPrint"_s, u"cmdPuzzle"_s, u"lblcaption"_s, u"lstWerds"_s,
-                        u"optm"_s, u"optvf"_s, u"optvs"_s};
+const QStringList fresh{u"Command1"_s,    u"GrdGridder"_s, u"Progress"_s,  u"band"_s,       u"cmdAnswer"_s,
+                        u"cmdGenerate"_s, u"cmdPrint"_s,   u"cmdPuzzle"_s, u"lblcaption"_s, u"lstWerds"_s,
+                        u"optm"_s,        u"optvf"_s,      u"optvs"_s};
 // The fresh window's controls with `in` shown in place of `out`.
 QStringList freshWith(const QString &in, const QString &out)
 {
@@ -92,11 +92,11 @@ private slots:
         QTest::newRow("cmdAnswer") << Seen{u"Display Answer Key"_s, {206, 419, 117, 26}, arial, orange, brown};
         QTest::newRow("cmdPrint") << Seen{u"Print Options"_s, {327, 419, 87, 26}, arial, orange, brown};
         QTest::newRow("Command1") << Seen{u"Back to Main"_s, {418, 419, 87, 26}, arial, orange, black};
-        QTest::newRow("lblGenerating") << Seen{u"GENERATING PUZZLE..."_s, {8, 415, 497, 34}, u"Times New Roman 30"_s,
-                                               {}, orange};
+        QTest::newRow("lblGenerating") << Seen{
+            u"GENERATING PUZZLE..."_s, {8, 415, 497, 34}, u"Times New Roman 30"_s, {}, orange};
         QTest::newRow("band") << Seen{{}, {4, 451, 505, 33}, arial, orange, black};
-        QTest::newRow("lblcaption") << Seen{u"Level of Thought:"_s, {12, 453, 180, 29}, u"Arial 14.25 bold italic"_s,
-                                            orange, black};
+        QTest::newRow("lblcaption") << Seen{
+            u"Level of Thought:"_s, {12, 453, 180, 29}, u"Arial 14.25 bold italic"_s, orange, black};
         QTest::newRow("optvf") << Seen{u"No Brainer"_s, {200, 456, 92, 23}, arial, orange, black};
         QTest::newRow("optm") << Seen{u"Thoughtful"_s, {300, 456, 92, 23}, arial, orange, black};
         QTest::newRow("optvs") << Seen{u"Quillo Bashing"_s, {400, 456, 104, 23}, arial, orange, black};
@@ -163,8 +163,9 @@ private slots:
                 during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ');
         };
         generate(tacDraws(4, 3));
-        QCOMPARE(during, QStringList({u"GrdGridder Progress band lblGenerating lblcaption lstWerds optm optvf optvs"_s,
-                                      QString()}));
+        QCOMPARE(
+            during,
+            QStringList({u"GrdGridder Progress band lblGenerating lblcaption lstWerds optm optvf optvs"_s, QString()}));
         QCOMPARE(shown(puzzle()), freshWith(u"LblDone"_s, u"Progress"_s));
         QCOMPARE(disabled(puzzle()), QStringList());
         QCOMPARE(rows(grid()), u"..../..../...."_s);
@@ -303,8 +304,12 @@ private slots:
         start(shown, 7, 7);
         QCOMPARE(::marks(words()), marked);
         const int struck = int(marked.indexOf(u'+'));
-        QCOMPARE(words()->model()->index(qMax(struck, 0), 0).data(Qt::ToolTipRole).toString().endsWith(
-                     u"<br>Not hidden in this puzzle"_s),
+        QCOMPARE(words()
+                     ->model()
+                     ->index(qMax(struck, 0), 0)
+                     .data(Qt::ToolTipRole)
+                     .toString()
+                     .endsWith(u"<br>Not hidden in this puzzle"_s),
                  struck >= 0);
     }
 
@@ -316,8 +321,9 @@ private slots:
         control<QRadioButton>(puzzle(), "optvs")->click();
         click("cmdGenerate");
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
-        QCOMPARE(tabOrder(8), QStringList({u"cmdPuzzle"_s, u"cmdAnswer"_s, u"cmdPrint"_s, u"Command1"_s, u"optvs"_s,
-                                           u"GrdGridder"_s, u"lstWerds"_s, u"cmdGenerate"_s}));
+        QCOMPARE(tabOrder(8),
+                 QStringList({u"cmdPuzzle"_s, u"cmdAnswer"_s, u"cmdPrint"_s, u"Command1"_s, u"optvs"_s, u"GrdGridder"_s,
+                              u"lstWerds"_s, u"cmdGenerate"_s}));
         QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"optvs"_s}));
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
         program->fakes.random.draws = tacDraws(4, 3);
@@ -336,8 +342,9 @@ private slots:
                 press(key);
             }
         }
-        QCOMPARE(pressed, QStringList({u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdPuzzle"_s, u"cmdPuzzle"_s,
-                                       u"cmdPuzzle"_s, u"Command1"_s, u"Command1"_s, u"Command1"_s}));
+        QCOMPARE(pressed,
+                 QStringList({u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdPuzzle"_s, u"cmdPuzzle"_s,
+                              u"cmdPuzzle"_s, u"Command1"_s, u"Command1"_s, u"Command1"_s}));
         closeFromTitleBar(puzzle()); // a window manager's close goes back to the main window
         QVERIFY(program->main()->isVisible() && !puzzle()->isVisible());
     }

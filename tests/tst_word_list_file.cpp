@@ -26,8 +26,8 @@ private slots:
         QTest::addColumn<bool>("closed");  // no quoted field runs past the end
         QTest::addColumn<bool>("written"); // saving `fields` gives `bytes`
         const QString cat = u"cat"_s, dog = u"dog"_s, emu = u"emu"_s, none;
-        QTest::newRow("as saved") << QByteArray("\"CAT\"\r\n\"NEW  YORK\"\r\n")
-                                  << QStringList{u"CAT"_s, u"NEW  YORK"_s} << true << true;
+        QTest::newRow("as saved") << QByteArray("\"CAT\"\r\n\"NEW  YORK\"\r\n") << QStringList{u"CAT"_s, u"NEW  YORK"_s}
+                                  << true << true;
         QTest::newRow("nothing") << QByteArray() << QStringList() << true << true;
         // Unquoted: blanks before skipped, blanks after and quotes kept.
         QTest::newRow("unquoted") << QByteArray("NEW YORK\r\n   cat  ,d\"o\"g")
@@ -39,14 +39,15 @@ private slots:
                                            << QStringList{u"NEW\r\nYORK"_s, emu, u"owl"_s, dog} << true << false;
         QTest::newRow("empty fields") << QByteArray("\"\",cat,,dog,\r\nemu")
                                       << QStringList{none, cat, none, dog, none, emu} << true << false;
-        QTest::newRow("LF, CR, empty and blank lines") << QByteArray("cat\n\r\n   \r\ndog\remu\r  ")
-                                                       << QStringList{cat, dog, emu} << true << false;
+        QTest::newRow("LF, CR, empty and blank lines")
+            << QByteArray("cat\n\r\n   \r\ndog\remu\r  ") << QStringList{cat, dog, emu} << true << false;
         // A leading byte-order mark is skipped; a later one is text, and every byte is Latin-1.
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "caf\xE9\r\n\xEF\xBB\xBF")
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
+                                                       "caf\xE9\r\n\xEF\xBB\xBF")
                                          << QStringList{u"caf\u00e9"_s, QString::fromLatin1("\xEF\xBB\xBF")} << true
                                          << false;
-        QTest::newRow("a quote never closed") << QByteArray("cat\r\ndog,\"emu") << QStringList{cat, dog} << false
-                                              << false;
+        QTest::newRow("a quote never closed")
+            << QByteArray("cat\r\ndog,\"emu") << QStringList{cat, dog} << false << false;
     }
     void parseAndFormat()
     {
@@ -72,11 +73,18 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size) && file.write("\"CAT\"") == 5);
         }
         const QString notRegular = u"it is not a regular file"_s;
-        const std::pair<QString, QString> reads[] = { // "*": whatever the system says
-            {u"words.lx"_s, {}}, {u"limit.lx"_s, {}}, {u"missing.lx"_s, u"*"_s}, {u"folder"_s, u"it is a folder"_s},
+        // "*": whatever the system says. Opening a FIFO waits for a writer (the
+        // watchdog is one, after 2 s); /dev/zero never ends.
+        const std::pair<QString, QString> reads[] = {
+            {u"words.lx"_s, {}},
+            {u"limit.lx"_s, {}},
+            {u"missing.lx"_s, u"*"_s},
+            {u"folder"_s, u"it is a folder"_s},
             {u"over.lx"_s, u"it is larger than 16 MB, the limit for a word list"_s},
-            // Opening a FIFO waits for a writer (the watchdog is one, after 2 s); /dev/zero never ends.
-            {u"fifo"_s, notRegular}, {u"/dev/zero"_s, notRegular}, {u"/dev/null"_s, notRegular}};
+            {u"fifo"_s, notRegular},
+            {u"/dev/zero"_s, notRegular},
+            {u"/dev/null"_s, notRegular},
+        };
         for (const auto &[name, error] : reads) {
             const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
             std::promise<void> done;

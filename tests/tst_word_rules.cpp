@@ -48,11 +48,12 @@ private slots:
 
     void messages()
     {
-        QCOMPARE(QStringList({WordRules::message(WordVerdict::Duplicate), WordRules::message(WordVerdict::InvalidCharacter),
-                              WordRules::message(WordVerdict::Empty), WordRules::message(WordVerdict::Accept)}),
-                 QStringList({u"You already have that word in the list you idiot!!"_s,
-                              u"You have an invalid character in the word you idiot!!"_s,
-                              u"Please enter a word first you idiot."_s, QString()}));
+        QCOMPARE(
+            QStringList({WordRules::message(WordVerdict::Duplicate), WordRules::message(WordVerdict::InvalidCharacter),
+                         WordRules::message(WordVerdict::Empty), WordRules::message(WordVerdict::Accept)}),
+            QStringList({u"You already have that word in the list you idiot!!"_s,
+                         u"You have an invalid character in the word you idiot!!"_s,
+                         u"Please enter a word first you idiot."_s, QString()}));
     }
 };
 

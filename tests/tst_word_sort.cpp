@@ -16,18 +16,18 @@ private slots:
     {
         QTest::addColumn<int>("order");
         QTest::addColumn<QString>("sorted");
-        QTest::newRow("ascending by 1st word") << int(SortOrder::AscendingFirst)
-                                               << u"A  B,BIG CAT,CAT,NEW,NEW YORK,NEW YORK CITY,NEWARK,ZEBRA"_s;
-        QTest::newRow("ascending by 2nd word") << int(SortOrder::AscendingSecond)
-                                               << u"A  B,CAT,BIG CAT,NEW,NEWARK,NEW YORK,NEW YORK CITY,ZEBRA"_s;
-        QTest::newRow("ascending by last word") << int(SortOrder::AscendingLast)
-                                                << u"A  B,CAT,BIG CAT,NEW YORK CITY,NEW,NEWARK,NEW YORK,ZEBRA"_s;
-        QTest::newRow("descending by 1st word") << int(SortOrder::DescendingFirst)
-                                                << u"ZEBRA,NEWARK,NEW YORK CITY,NEW YORK,NEW,CAT,BIG CAT,A  B"_s;
-        QTest::newRow("descending by 2nd word") << int(SortOrder::DescendingSecond)
-                                                << u"ZEBRA,NEW YORK CITY,NEW YORK,NEWARK,NEW,BIG CAT,CAT,A  B"_s;
-        QTest::newRow("descending by last word") << int(SortOrder::DescendingLast)
-                                                 << u"ZEBRA,NEW YORK,NEWARK,NEW,NEW YORK CITY,BIG CAT,CAT,A  B"_s;
+        QTest::newRow("ascending by 1st word")
+            << int(SortOrder::AscendingFirst) << u"A  B,BIG CAT,CAT,NEW,NEW YORK,NEW YORK CITY,NEWARK,ZEBRA"_s;
+        QTest::newRow("ascending by 2nd word")
+            << int(SortOrder::AscendingSecond) << u"A  B,CAT,BIG CAT,NEW,NEWARK,NEW YORK,NEW YORK CITY,ZEBRA"_s;
+        QTest::newRow("ascending by last word")
+            << int(SortOrder::AscendingLast) << u"A  B,CAT,BIG CAT,NEW YORK CITY,NEW,NEWARK,NEW YORK,ZEBRA"_s;
+        QTest::newRow("descending by 1st word")
+            << int(SortOrder::DescendingFirst) << u"ZEBRA,NEWARK,NEW YORK CITY,NEW YORK,NEW,CAT,BIG CAT,A  B"_s;
+        QTest::newRow("descending by 2nd word")
+            << int(SortOrder::DescendingSecond) << u"ZEBRA,NEW YORK CITY,NEW YORK,NEWARK,NEW,BIG CAT,CAT,A  B"_s;
+        QTest::newRow("descending by last word")
+            << int(SortOrder::DescendingLast) << u"ZEBRA,NEW YORK,NEWARK,NEW,NEW YORK CITY,BIG CAT,CAT,A  B"_s;
     }
     void orders()
     {

@@ -195,8 +195,8 @@ MainWindow::MainWindow(Windows &windows)
     Look::place(cmdDimDone, 2040, 2280, 1500, 495);
     Look::place(lblCurrentDim, 1560, 3120, 2460, 435);
 
-    Look::setTabChain({cmdWords, cmdDimensions, cmdAllClear, cmdPrint, cmdExit, cmdAbout, lstWords, hsbLength, vsbHeight,
-                       cmdDimDone});
+    Look::setTabChain({cmdWords, cmdDimensions, cmdAllClear, cmdPrint, cmdExit, cmdAbout, lstWords, hsbLength,
+                       vsbHeight, cmdDimDone});
     Look::pressButtonsWithEnter(this);
     cmdWords->setFocus();
 
@@ -235,16 +235,16 @@ QString MainWindow::dimensionText() const
 
 void MainWindow::setNormalViewVisible(bool visible)
 {
-    for (QWidget *w : {static_cast<QWidget *>(cmdAbout), static_cast<QWidget *>(cmdWords),
-                       static_cast<QWidget *>(cmdDimensions), static_cast<QWidget *>(cmdPrint),
-                       static_cast<QWidget *>(cmdAllClear), static_cast<QWidget *>(imgWordsearch), whiteBar,
-                       static_cast<QWidget *>(lstWords), static_cast<QWidget *>(lblWordcount),
-                       static_cast<QWidget *>(lblDimDisplay), static_cast<QWidget *>(lblDimensionsDisplay),
-                       static_cast<QWidget *>(cmdExit)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(cmdAbout), static_cast<QWidget *>(cmdWords), static_cast<QWidget *>(cmdDimensions),
+          static_cast<QWidget *>(cmdPrint), static_cast<QWidget *>(cmdAllClear), static_cast<QWidget *>(imgWordsearch),
+          whiteBar, static_cast<QWidget *>(lstWords), static_cast<QWidget *>(lblWordcount),
+          static_cast<QWidget *>(lblDimDisplay), static_cast<QWidget *>(lblDimensionsDisplay),
+          static_cast<QWidget *>(cmdExit)})
         w->setVisible(visible);
-    for (QWidget *w : {static_cast<QWidget *>(hsbLength), static_cast<QWidget *>(vsbHeight),
-                       static_cast<QWidget *>(lblStuff), static_cast<QWidget *>(lblCurrentDim),
-                       static_cast<QWidget *>(cmdDimDone)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(hsbLength), static_cast<QWidget *>(vsbHeight), static_cast<QWidget *>(lblStuff),
+          static_cast<QWidget *>(lblCurrentDim), static_cast<QWidget *>(cmdDimDone)})
         w->setVisible(!visible);
 }
 

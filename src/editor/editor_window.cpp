@@ -143,14 +143,14 @@ EditorWindow::EditorWindow(Windows &windows)
     tmralert->setInterval(1000);
 
     const QList<std::pair<QObject *, const char16_t *>> names{
-        {lblalert, u"lblalert"},       {lblcaption, u"lblcaption"},     {txtinput, u"txtinput"},
-        {cmdadd, u"cmdadd"},           {cmdDelete, u"cmdDelete"},       {cmdLoad, u"cmdLoad"},
-        {cmdSave, u"cmdSave"},         {cmdClear, u"cmdClear"},         {cmdSort, u"cmdSort"},
-        {cmdBack, u"cmdBack"},         {lblcaption2, u"lblcaption2"},   {lstWord, u"lstWord"},
-        {lblcaption4, u"lblcaption4"}, {lblnumber, u"lblnumber"},       {lblcaption3, u"lblcaption3"},
-        {optascend1, u"optascend1"},   {optascend2, u"optascend2"},     {optascendlast, u"optascendlast"},
-        {optdescend1, u"optdescend1"}, {optdescend2, u"optdescend2"},   {optdescendlast, u"optdescendlast"},
-        {Shape1, u"Shape1"},           {Shape2, u"Shape2"},             {tmralert, u"tmralert"},
+        {lblalert, u"lblalert"},       {lblcaption, u"lblcaption"},   {txtinput, u"txtinput"},
+        {cmdadd, u"cmdadd"},           {cmdDelete, u"cmdDelete"},     {cmdLoad, u"cmdLoad"},
+        {cmdSave, u"cmdSave"},         {cmdClear, u"cmdClear"},       {cmdSort, u"cmdSort"},
+        {cmdBack, u"cmdBack"},         {lblcaption2, u"lblcaption2"}, {lstWord, u"lstWord"},
+        {lblcaption4, u"lblcaption4"}, {lblnumber, u"lblnumber"},     {lblcaption3, u"lblcaption3"},
+        {optascend1, u"optascend1"},   {optascend2, u"optascend2"},   {optascendlast, u"optascendlast"},
+        {optdescend1, u"optdescend1"}, {optdescend2, u"optdescend2"}, {optdescendlast, u"optdescendlast"},
+        {Shape1, u"Shape1"},           {Shape2, u"Shape2"},           {tmralert, u"tmralert"},
     };
     for (const auto &[object, name] : names)
         object->setObjectName(QString::fromUtf16(name));
@@ -169,12 +169,13 @@ EditorWindow::EditorWindow(Windows &windows)
     Look::place(lblnumber, 5760, 4800, 1200, 300);
     Look::place(lblcaption3, 240, 4470, 3000, 255);
     Look::place(Shape1, 240, 4740, 3000, 1620);
-    const QList<QRadioButton *> options{optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast};
+    const QList<QRadioButton *> options{optascend1,  optascend2,  optascendlast,
+                                        optdescend1, optdescend2, optdescendlast};
     for (int i = 0; i < options.size(); ++i)
         Look::place(options[i], 330, 4800 + i * 255, 2820, 240);
 
-    Look::setTabChain({txtinput, cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack, optascend1, optascend2,
-                       optascendlast, optdescend1, optdescend2, optdescendlast, lstWord});
+    Look::setTabChain({txtinput, cmdadd, cmdDelete, cmdLoad, cmdSave, cmdClear, cmdSort, cmdBack, optascend1,
+                       optascend2, optascendlast, optdescend1, optdescend2, optdescendlast, lstWord});
     Look::pressButtonsWithEnter(this);
     Look::makeOneTabStop({optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast});
     txtinput->setAccessibleName(QStringLiteral("Word to add"));
@@ -397,8 +398,8 @@ void EditorWindow::reportFailure(const QString &action, const QString &path, con
 
 void EditorWindow::cmdLoad_Click()
 {
-    const QString path =
-        m_windows.platform().fileDialog->openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
+    const QString path
+        = m_windows.platform().fileDialog->openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
     if (path.isEmpty())
         return;
     const BusyCursor busy;
@@ -415,9 +416,8 @@ void EditorWindow::cmdLoad_Click()
     // from reserving room it will never use.
     m_words.reserveMore(std::min<qsizetype>(file.bytes.count('\n'), 1 << 21));
     std::optional<QString> leftInBox;
-    const bool complete = WordListFile::forEachField(file.bytes, [&](const QString &field) {
-        leftInBox = addText(field) ? QString() : field;
-    });
+    const bool complete = WordListFile::forEachField(
+        file.bytes, [&](const QString &field) { leftInBox = addText(field) ? QString() : field; });
     m_model->appendedFrom(before);
     if (!complete) {
         if (leftInBox)
@@ -432,8 +432,8 @@ void EditorWindow::cmdLoad_Click()
 
 void EditorWindow::cmdSave_Click()
 {
-    const QString path =
-        m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
+    const QString path
+        = m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
     if (path.isEmpty())
         return;
     QString error;
@@ -464,8 +464,8 @@ void EditorWindow::Sortfirst()
 void EditorWindow::cmdSort_Click()
 {
     const std::pair<QRadioButton *, SortOrder> orders[] = {
-        {optascend1, SortOrder::AscendingFirst},   {optascend2, SortOrder::AscendingSecond},
-        {optascendlast, SortOrder::AscendingLast}, {optdescend1, SortOrder::DescendingFirst},
+        {optascend1, SortOrder::AscendingFirst},    {optascend2, SortOrder::AscendingSecond},
+        {optascendlast, SortOrder::AscendingLast},  {optdescend1, SortOrder::DescendingFirst},
         {optdescend2, SortOrder::DescendingSecond}, {optdescendlast, SortOrder::DescendingLast},
     };
     for (const auto &[option, order] : orders) {

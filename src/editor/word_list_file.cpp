@@ -29,7 +29,9 @@ class Scanner
 {
 public:
     Scanner(const QByteArray &bytes, const std::function<void(const QString &)> &field)
-        : m_data(bytes.constData()), m_size(bytes.size()), m_field(field)
+        : m_data(bytes.constData())
+        , m_size(bytes.size())
+        , m_field(field)
     {
         if (bytes.startsWith("\xEF\xBB\xBF"))
             m_pos = 3;

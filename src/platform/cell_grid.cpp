@@ -29,8 +29,8 @@ void CellGrid::resize(int rows, int cols)
     const int keepCols = std::min(cols, m_cols);
     for (int r = 0; r < keepRows; ++r) {
         for (int c = 0; c < keepCols; ++c)
-            cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)] =
-                std::move(m_cells[index(r, c)]);
+            cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)]
+                = std::move(m_cells[index(r, c)]);
     }
     m_cells = std::move(cells);
     m_rows = rows;

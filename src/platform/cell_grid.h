@@ -29,10 +29,7 @@ public:
     // Empties every cell; counts and widths stay.
     void clear();
 
-    bool contains(int row, int col) const
-    {
-        return row >= 0 && row < m_rows && col >= 0 && col < m_cols;
-    }
+    bool contains(int row, int col) const { return row >= 0 && row < m_rows && col >= 0 && col < m_cols; }
 
     friend bool operator==(const CellGrid &, const CellGrid &) = default;
 

@@ -14,8 +14,8 @@ public:
     // Asks before an existing file is overwritten. A name typed without an
     // extension gets `defaultSuffix`, if any, before that question is asked.
     // An empty `title` leaves the dialog's own.
-    virtual QString saveFile(QWidget *parent, const QString &filter, const QString &title,
-                             const QString &defaultSuffix) = 0;
+    virtual QString saveFile(QWidget *parent, const QString &filter, const QString &title, const QString &defaultSuffix)
+        = 0;
 };
 
 class QtFileDialog final : public FileDialog

@@ -28,7 +28,8 @@ void makeOneTabStop(const QList<QRadioButton *> &options)
     // Only the selected option takes Tab; the arrow keys still move among all
     // of them, since Qt moves between exclusive options whatever their policy.
     const auto follow = [options] {
-        const auto checked = std::find_if(options.begin(), options.end(), [](QRadioButton *o) { return o->isChecked(); });
+        const auto checked
+            = std::find_if(options.begin(), options.end(), [](QRadioButton *o) { return o->isChecked(); });
         QRadioButton *stop = checked != options.end() ? *checked : options.first();
         for (QRadioButton *option : options)
             option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -60,17 +61,18 @@ void applyWindowLook(QWidget *window)
     window->setFont(font(QStringLiteral("Arial"), 8));
     // Every rule names the window's own controls (its direct children), so
     // the dialogs, message boxes and tooltips it opens keep the desktop's look.
-    window->setStyleSheet(QStringLiteral(
-        "QWidget#%1 { background-color: white; }"
-        "#%1 > QPushButton { background-color: rgb(255,128,0); color: black; border: 1px solid rgb(96,48,0);"
-        " padding: 2px; }"
-        "#%1 > QPushButton:pressed { background-color: rgb(224,112,0); }"
-        "#%1 > QPushButton:disabled { color: rgb(128,64,0); }"
-        "#%1 > QPushButton:focus { border: 2px solid black; }"
-        "#%1 > QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
-        "#%1 > QRadioButton:focus { border: 1px solid black; }"
-        "#%1 > QLabel { color: rgb(255,128,0); background: transparent; }")
-                               .arg(window->objectName()));
+    window->setStyleSheet(
+        QStringLiteral(
+            "QWidget#%1 { background-color: white; }"
+            "#%1 > QPushButton { background-color: rgb(255,128,0); color: black; border: 1px solid rgb(96,48,0);"
+            " padding: 2px; }"
+            "#%1 > QPushButton:pressed { background-color: rgb(224,112,0); }"
+            "#%1 > QPushButton:disabled { color: rgb(128,64,0); }"
+            "#%1 > QPushButton:focus { border: 2px solid black; }"
+            "#%1 > QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
+            "#%1 > QRadioButton:focus { border: 1px solid black; }"
+            "#%1 > QLabel { color: rgb(255,128,0); background: transparent; }")
+            .arg(window->objectName()));
 }
 
 void makeRedText(QWidget *widget)
@@ -78,10 +80,10 @@ void makeRedText(QWidget *widget)
     // Rules for the widget's own kind only: a bare rule would reach its scroll
     // bars as well and have them drawn, half-styled, from the style sheet.
     // The focus frame takes the padding's place, so the text never moves.
-    widget->setStyleSheet(QStringLiteral(
-        "QAbstractItemView, QLineEdit { color: red; background-color: white;"
-        " border: 1px solid rgb(160,160,160); padding: 1px; }"
-        "QAbstractItemView:focus, QLineEdit:focus { border: 2px solid black; padding: 0px; }"));
+    widget->setStyleSheet(
+        QStringLiteral("QAbstractItemView, QLineEdit { color: red; background-color: white;"
+                       " border: 1px solid rgb(160,160,160); padding: 1px; }"
+                       "QAbstractItemView:focus, QLineEdit:focus { border: 2px solid black; padding: 0px; }"));
 }
 
 } // namespace Look

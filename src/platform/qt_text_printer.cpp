@@ -61,7 +61,7 @@ QString pdfFailure(const QString &path, const QString &reason)
 QPageSize localPaper()
 {
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                       : QPageSize::A4);
+                                                                                        : QPageSize::A4);
 }
 
 } // namespace
@@ -89,9 +89,9 @@ void QtTextPrinter::endDocument()
         return;
     }
 
-    const QString path = m_fileDialog.saveFile(nullptr, QStringLiteral("PDF Files (*.pdf)|*.pdf"),
-                                               QStringLiteral("No Printer Found - Save the Job as a PDF File"),
-                                               QStringLiteral("pdf"));
+    const QString path
+        = m_fileDialog.saveFile(nullptr, QStringLiteral("PDF Files (*.pdf)|*.pdf"),
+                                QStringLiteral("No Printer Found - Save the Job as a PDF File"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QString failure;

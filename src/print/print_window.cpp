@@ -26,9 +26,12 @@ PrintWindow::PrintWindow(Windows &windows)
     Image1->setPixmap(Pictures::printBackdrop(size()));
 
     const std::pair<QPushButton **, const char16_t *> buttons[] = {
-        {&Command1, u"Print Everything"},  {&Command2, u"Print Key Only"},
-        {&Command3, u"Print List Only"},   {&Command4, u"Print Puzzle Only"},
-        {&Command5, u"Print Puzzle and List Only"}, {&cmdhide, u"Back to Display/Print"},
+        {&Command1, u"Print Everything"},
+        {&Command2, u"Print Key Only"},
+        {&Command3, u"Print List Only"},
+        {&Command4, u"Print Puzzle Only"},
+        {&Command5, u"Print Puzzle and List Only"},
+        {&cmdhide, u"Back to Display/Print"},
     };
     const char16_t *names[] = {u"Command1", u"Command2", u"Command3", u"Command4", u"Command5", u"cmdhide"};
     int row = 0;

@@ -14,9 +14,9 @@ enum class Room : unsigned char { Right, Down, Left, Up };
 struct FitTest
 {
     Room room;
-    int next;          // direction taken when the test fails
-    int extra;         // added to the pass counter on failure
-    bool doublesPass;  // direction 4: the pass counter p becomes 2p + 1 instead
+    int next;         // direction taken when the test fails
+    int extra;        // added to the pass counter on failure
+    bool doublesPass; // direction 4: the pass counter p becomes 2p + 1 instead
 };
 
 struct Direction
@@ -45,8 +45,8 @@ constexpr int passesPerAttempt = 9;
 
 struct Word
 {
-    QString text;       // blank-free, as it goes into the lists
-    std::string bytes;  // the same letters, compared byte by byte
+    QString text;      // blank-free, as it goes into the lists
+    std::string bytes; // the same letters, compared byte by byte
 };
 
 // Entries longer than both sides are dropped, measured with their blanks (NEW
@@ -91,8 +91,11 @@ class Run
 {
 public:
     Run(int width, int height, std::int64_t attemptLimit, RandomSource &random)
-        : m_width(width), m_height(height), m_limit(attemptLimit), m_random(random),
-          m_grid(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), '\0')
+        : m_width(width)
+        , m_height(height)
+        , m_limit(attemptLimit)
+        , m_random(random)
+        , m_grid(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), '\0')
     {
     }
 

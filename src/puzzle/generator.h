@@ -13,7 +13,7 @@ namespace AttemptLimit {
 inline constexpr std::int64_t NoBrainer = 1000;
 inline constexpr std::int64_t Thoughtful = 10000;
 inline constexpr std::int64_t QuilloBashing = 50000;
-}
+} // namespace AttemptLimit
 
 struct GeneratorProgress
 {

@@ -97,12 +97,23 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), this);
 
     const QList<std::pair<QObject *, const char16_t *>> names{
-        {Progress, u"Progress"},       {LblDone, u"LblDone"},         {lblNotice, u"lblNotice"},
-        {GrdGridder, u"GrdGridder"},   {lstWerds, u"lstWerds"},       {cmdGenerate, u"cmdGenerate"},
-        {cmdPuzzle, u"cmdPuzzle"},     {cmdAnswer, u"cmdAnswer"},     {cmdPrint, u"cmdPrint"},
-        {Command1, u"Command1"},       {lblGenerating, u"lblGenerating"}, {TmrDone, u"TmrDone"},
-        {band, u"band"},               {lblcaption, u"lblcaption"},   {optvf, u"optvf"},
-        {optm, u"optm"},               {optvs, u"optvs"},
+        {Progress, u"Progress"},
+        {LblDone, u"LblDone"},
+        {lblNotice, u"lblNotice"},
+        {GrdGridder, u"GrdGridder"},
+        {lstWerds, u"lstWerds"},
+        {cmdGenerate, u"cmdGenerate"},
+        {cmdPuzzle, u"cmdPuzzle"},
+        {cmdAnswer, u"cmdAnswer"},
+        {cmdPrint, u"cmdPrint"},
+        {Command1, u"Command1"},
+        {lblGenerating, u"lblGenerating"},
+        {TmrDone, u"TmrDone"},
+        {band, u"band"},
+        {lblcaption, u"lblcaption"},
+        {optvf, u"optvf"},
+        {optm, u"optm"},
+        {optvs, u"optvs"},
     };
     for (const auto &[object, name] : names)
         object->setObjectName(QString::fromUtf16(name));
@@ -125,7 +136,8 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     Look::place(optvs, 6000, 6840, 1560, 345);
     lblGenerating->raise();
 
-    Look::setTabChain({cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
+    Look::setTabChain(
+        {cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
     Look::pressButtonsWithEnter(this);
     Look::makeOneTabStop({optvf, optm, optvs});
     lstWerds->setAccessibleName(QStringLiteral("Words in the puzzle"));

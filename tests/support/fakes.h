@@ -1,11 +1,11 @@
 #pragma once
 
+#include "inputs.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/process_exit.h"
 #include "platform/text_printer.h"
-#include "inputs.h"
 
 #include <QList>
 #include <QStringList>

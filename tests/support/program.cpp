@@ -28,18 +28,31 @@ Program::Program(bool realPrinter)
 }
 
 Program::~Program() = default;
-QWidget *Program::main() const { return windows->frmMain(); }
-QWidget *Program::editor() const { return windows->frmEdit(); }
-QWidget *Program::puzzle() const { return windows->frmDisplay(); }
-QWidget *Program::print() const { return windows->frmPrint(); }
+QWidget *Program::main() const
+{
+    return windows->frmMain();
+}
+QWidget *Program::editor() const
+{
+    return windows->frmEdit();
+}
+QWidget *Program::puzzle() const
+{
+    return windows->frmDisplay();
+}
+QWidget *Program::print() const
+{
+    return windows->frmPrint();
+}
 
 QObject *Detail::find(QWidget *window, const char *name, const QMetaObject &type, const std::source_location &at)
 {
-    QObject *found = window->objectName() == QLatin1String(name) ? window : window->findChild<QObject *>(QLatin1String(name));
+    QObject *found
+        = window->objectName() == QLatin1String(name) ? window : window->findChild<QObject *>(QLatin1String(name));
     if (!found || !found->metaObject()->inherits(&type))
-        QTest::qFail(qPrintable(found ? u"%1.%2 is a %3, not a %4"_s.arg(window->objectName(), QLatin1String(name),
-                                                                       QLatin1String(found->metaObject()->className()),
-                                                                       QLatin1String(type.className()))
+        QTest::qFail(qPrintable(found ? u"%1.%2 is a %3, not a %4"_s.arg(
+                                    window->objectName(), QLatin1String(name),
+                                    QLatin1String(found->metaObject()->className()), QLatin1String(type.className()))
                                       : u"%1 has no control named %2"_s.arg(window->objectName(), QLatin1String(name))),
                      at.file_name(), int(at.line()));
     return found;
@@ -69,7 +82,8 @@ void press(QKeyCombination key)
     window->activateWindow(); // as a window manager does a newly shown window
     QVERIFY(QTest::qWaitForWindowActive(window));
     const auto keypad = key.key() == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key.key(), key.keyboardModifiers() | keypad);
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key.key(),
+                    key.keyboardModifiers() | keypad);
 }
 
 void clickEntry(QAbstractItemView *list, int row, bool twice)
@@ -97,8 +111,11 @@ void tick(QWidget *window, const char *timer)
 
 char *toString(const Seen &s)
 {
-    return qstrdup(qPrintable(u"\"%1\" at %2,%3 %4x%5 in %6, face %7, ink %8"_s.arg(s.caption).arg(s.place.x())
-                                  .arg(s.place.y()).arg(s.place.width()).arg(s.place.height())
+    return qstrdup(qPrintable(u"\"%1\" at %2,%3 %4x%5 in %6, face %7, ink %8"_s.arg(s.caption)
+                                  .arg(s.place.x())
+                                  .arg(s.place.y())
+                                  .arg(s.place.width())
+                                  .arg(s.place.height())
                                   .arg(s.font, s.face.name(), s.ink.name())));
 }
 
@@ -109,14 +126,20 @@ Seen seen(QWidget *c, const Seen &expected)
     const QFont f = c->font();
     const QImage image = expected.face.isValid() ? onScreen(c) : QImage();
     c->ensurePolished();
-    const auto role = qobject_cast<QAbstractItemView *>(c) ? QPalette::Text : button ? QPalette::ButtonText
-                                                                                     : QPalette::WindowText;
-    return {c->isWindow() ? c->windowTitle() : button ? button->text() : label ? label->text() : QString(),
-            c->isWindow() ? QRect(QPoint(), c->size()) : c->geometry(),
-            expected.font.isEmpty() ? QString() : u"%1 %2%3%4"_s.arg(f.family()).arg(f.pointSizeF())
-                                                      .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString()),
-            image.isNull() ? QColor() : image.pixelColor(image.width() - 4, image.height() / 2),
-            c->palette().color(role)};
+    const auto role = qobject_cast<QAbstractItemView *>(c) ? QPalette::Text
+        : button                                           ? QPalette::ButtonText
+                                                           : QPalette::WindowText;
+    return {
+        c->isWindow() ? c->windowTitle()
+            : button  ? button->text()
+            : label   ? label->text()
+                      : QString(),
+        c->isWindow() ? QRect(QPoint(), c->size()) : c->geometry(),
+        expected.font.isEmpty() ? QString()
+                                : u"%1 %2%3%4"_s.arg(f.family())
+                                      .arg(f.pointSizeF())
+                                      .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString()),
+        image.isNull() ? QColor() : image.pixelColor(image.width() - 4, image.height() / 2), c->palette().color(role)};
 }
 
 QStringList entries(QAbstractItemView *list)
@@ -167,8 +190,14 @@ static QStringList controlsWhere(QWidget *window, bool (*keep)(QWidget *))
     names.sort();
     return names;
 }
-QStringList shown(QWidget *window) { return controlsWhere(window, [](QWidget *w) { return w->isVisible(); }); }
-QStringList disabled(QWidget *window) { return controlsWhere(window, [](QWidget *w) { return !w->isEnabled(); }); }
+QStringList shown(QWidget *window)
+{
+    return controlsWhere(window, [](QWidget *w) { return w->isVisible(); });
+}
+QStringList disabled(QWidget *window)
+{
+    return controlsWhere(window, [](QWidget *w) { return !w->isEnabled(); });
+}
 
 QString focused()
 {

@@ -38,15 +38,27 @@ struct Program
 
 namespace Detail {
 QObject *find(QWidget *window, const char *name, const QMetaObject &type, const std::source_location &at);
-template <typename T> struct StandIn { using type = T; };
-template <> struct StandIn<QAbstractItemView> { using type = QListView; };
-template <> struct StandIn<QAbstractButton> { using type = QPushButton; };
+template<typename T>
+struct StandIn
+{
+    using type = T;
+};
+template<>
+struct StandIn<QAbstractItemView>
+{
+    using type = QListView;
+};
+template<>
+struct StandIn<QAbstractButton>
+{
+    using type = QPushButton;
+};
 } // namespace Detail
 
 // The control `name` of `window` (or the window itself). When it is missing
 // or not a T, the test fails at the caller's line, naming the control, and
 // gets a stand-in, so that it ends without a crash.
-template <typename T>
+template<typename T>
 T *control(QWidget *window, const QByteArray &name, std::source_location at = std::source_location::current())
 {
     QObject *found = Detail::find(window, name.constData(), T::staticMetaObject, at);
@@ -70,9 +82,9 @@ struct Seen
 {
     QString caption; // a window's title, a button's or a label's text
     QRect place;
-    QString font;  // "Arial 9 bold italic"; lists keep the desktop's
-    QColor face;   // on the screen, just inside its right edge
-    QColor ink;    // the colour its text is drawn in
+    QString font; // "Arial 9 bold italic"; lists keep the desktop's
+    QColor face;  // on the screen, just inside its right edge
+    QColor ink;   // the colour its text is drawn in
     friend bool operator==(const Seen &, const Seen &) = default;
 };
 Q_DECLARE_METATYPE(Seen)
@@ -88,5 +100,5 @@ QStringList disabled(QWidget *window);        // its disabled controls, by name
 QString focused();                            // in the window the user works in
 QString accessibleName(QWidget *control);
 QStringList tabOrder(int stops, bool backwards = false); // where Tab (Shift+Tab) goes from the focus
-QImage onScreen(QWidget *control);            // as painted on the screen, not as it would paint now
-int inkedCells(QAbstractItemView *grid);      // the cells that show a letter on the screen
+QImage onScreen(QWidget *control);                       // as painted on the screen, not as it would paint now
+int inkedCells(QAbstractItemView *grid);                 // the cells that show a letter on the screen
