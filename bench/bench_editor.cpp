@@ -46,17 +46,18 @@ void BM_AddTypedWords(benchmark::State &state)
         state.PauseTiming();
         auto program = openEditor();
         EditorWindow *editor = program->windows->frmEdit();
+        auto *box = control<QLineEdit>(editor, "txtinput");
         state.ResumeTiming();
 
         for (const QString &word : input) {
-            editor->txtinput->setText(word);
+            box->setText(word);
             QMetaObject::invokeMethod(editor, "cmdadd_Click");
         }
         // Let the list view lay itself out and paint, as it would on screen.
         QApplication::processEvents();
 
         state.PauseTiming();
-        if (editor->words().size() != input.size())
+        if (editor->entries().size() != input.size())
             state.SkipWithError("not every word was added");
         program.reset();
         state.ResumeTiming();
@@ -87,7 +88,7 @@ void BM_LoadFile(benchmark::State &state)
         QApplication::processEvents();
 
         state.PauseTiming();
-        if (editor->words().size() != words().size())
+        if (editor->entries().size() != words().size())
             state.SkipWithError("not every word was loaded");
         program.reset();
         state.ResumeTiming();

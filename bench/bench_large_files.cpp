@@ -91,7 +91,7 @@ void timeLoad(benchmark::State &state, const QByteArray &content, qsizetype expe
         auto program = fixture.load();
         QApplication::processEvents();
         state.PauseTiming();
-        if (program->windows->frmEdit()->words().size() != expectedWords)
+        if (program->windows->frmEdit()->entries().size() != expectedWords)
             state.SkipWithError("the load did not give the expected list");
         program.reset();
         state.ResumeTiming();
@@ -134,7 +134,7 @@ void BM_RepaintListWithOneHugeWord(benchmark::State &state)
 {
     const Fixture fixture(QByteArray(WordListFile::sizeLimit - 1, 'A'));
     auto program = fixture.load();
-    QListView *list = program->windows->frmEdit()->lstWord;
+    auto *list = control<QListView>(program->windows->frmEdit(), "lstWord");
     QApplication::processEvents();
     for (auto _ : state)
         list->viewport()->repaint();

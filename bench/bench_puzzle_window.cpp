@@ -25,10 +25,10 @@ void enterWords(Windows &windows, const QStringList &words)
 {
     EditorWindow *editor = windows.frmEdit();
     for (const QString &word : words) {
-        editor->txtinput->setText(word);
+        control<QLineEdit>(editor, "txtinput")->setText(word);
         QMetaObject::invokeMethod(editor, "cmdadd_Click");
     }
-    editor->cmdBack->click();
+    control<QPushButton>(editor, "cmdBack")->click();
 }
 
 // A 100 x 100 puzzle window, shown, with `count` words handed over.
@@ -37,15 +37,15 @@ struct BigPuzzle
     explicit BigPuzzle(int count)
     {
         Platform platform = fakes.platform();
-        platform.random = &random;
-        windows = std::make_unique<Windows>(platform);
+        windows = std::make_unique<Windows>(
+            Platform{platform.messageBox, platform.fileDialog, platform.printer, random, platform.processExit});
         Windows::show(windows->frmMain());
         enterWords(*windows, distinctEntries(count, 99));
-        windows->frmMain()->hsbLength->setValue(100);
-        windows->frmMain()->vsbHeight->setValue(100);
-        windows->frmMain()->cmdPrint->click();
+        control<QScrollBar>(windows->frmMain(), "hsbLength")->setValue(100);
+        control<QScrollBar>(windows->frmMain(), "vsbHeight")->setValue(100);
+        control<QPushButton>(windows->frmMain(), "cmdPrint")->click();
         puzzle = windows->frmDisplay();
-        puzzle->optvs->setChecked(true);
+        control<QRadioButton>(puzzle, "optvs")->setChecked(true);
         QApplication::processEvents();
     }
 
@@ -60,23 +60,23 @@ void BM_GenerateClick(benchmark::State &state)
     BigPuzzle big(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         big.random.reseed(1234.5);
-        big.puzzle->cmdGenerate->click();
+        control<QPushButton>(big.puzzle, "cmdGenerate")->click();
         QApplication::processEvents(); // the paint that follows the click
     }
-    state.counters["placed"] = static_cast<double>(big.puzzle->lstUsed.size());
+    state.counters["placed"] = static_cast<double>(big.puzzle->puzzle().used.size());
 }
 BENCHMARK(BM_GenerateClick)->Arg(1000)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayWholePuzzle(benchmark::State &state)
 {
     BigPuzzle big(1000);
-    big.puzzle->cmdGenerate->click();
+    control<QPushButton>(big.puzzle, "cmdGenerate")->click();
     for (auto _ : state) {
         state.PauseTiming();
-        big.puzzle->cmdAnswer->click(); // so every display changes the cells
+        control<QPushButton>(big.puzzle, "cmdAnswer")->click(); // so every display changes the cells
         big.puzzle->repaint();
         state.ResumeTiming();
-        big.puzzle->cmdPuzzle->click();
+        control<QPushButton>(big.puzzle, "cmdPuzzle")->click();
         big.puzzle->repaint();
     }
 }

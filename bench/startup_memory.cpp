@@ -2,10 +2,11 @@
 // 100 x 100 puzzle of 1,000 words is generated and shown. Run it a few times:
 //   QT_QPA_PLATFORM=offscreen bench/startup_memory
 #include "app/main_window.h"
+#include "app/qt_platform.h"
 #include "app/windows.h"
 #include "editor/editor_window.h"
 #include "inputs.h"
-#include "platform/qt_platform.h"
+#include "program.h"
 #include "puzzle/puzzle_window.h"
 
 #include <QApplication>
@@ -49,9 +50,8 @@ int main(int argc, char *argv[])
 
     QtPlatform qt;
     NoExit noExit;
-    Platform platform = qt.platform();
-    platform.processExit = &noExit;
-    Windows windows(platform);
+    const Platform real = qt.platform();
+    Windows windows(Platform{real.messageBox, real.fileDialog, real.printer, real.random, noExit});
     MainWindow *main = windows.frmMain();
     Windows::show(main);
     if (!QTest::qWaitForWindowExposed(main))
@@ -62,17 +62,17 @@ int main(int argc, char *argv[])
 
     EditorWindow *editor = windows.frmEdit();
     for (const QString &word : distinctEntries(1000, 7)) {
-        editor->txtinput->setText(word);
+        control<QLineEdit>(editor, "txtinput")->setText(word);
         QMetaObject::invokeMethod(editor, "cmdadd_Click");
     }
     QMetaObject::invokeMethod(editor, "cmdBack_Click");
-    main->hsbLength->setValue(100);
-    main->vsbHeight->setValue(100);
-    main->cmdPrint->click();
+    control<QScrollBar>(main, "hsbLength")->setValue(100);
+    control<QScrollBar>(main, "vsbHeight")->setValue(100);
+    control<QPushButton>(main, "cmdPrint")->click();
     PuzzleWindow *puzzle = windows.frmDisplay();
-    puzzle->optvs->setChecked(true);
-    puzzle->cmdGenerate->click();
-    puzzle->cmdPuzzle->click();
+    control<QRadioButton>(puzzle, "optvs")->setChecked(true);
+    control<QPushButton>(puzzle, "cmdGenerate")->click();
+    control<QPushButton>(puzzle, "cmdPuzzle")->click();
     QTest::qWait(50);
 
     std::printf("start-up to main window shown: %.1f ms (resident %.1f MiB)\n", startupMs, startupMiB);

@@ -2,9 +2,9 @@
 // for, each section sized to fit the page, the page turned when that gives
 // the grid more room, grid sections kept whole, the key under its puzzle.
 #include "fakes.h"
-#include "platform/cell_grid.h"
-#include "platform/qt_text_printer.h"
 #include "print/print_layout.h"
+#include "print/qt_text_printer.h"
+#include "puzzle/cell_grid.h"
 
 #include <QPrinterInfo>
 #include <QProcess>
@@ -152,6 +152,13 @@ private slots:
         QVERIFY(titles[2].page == keyLetters.first().page && keyLetters.first().page == keyLetters.last().page);
         // Every key letter stands over the same letter of the puzzle, row for row.
         const qreal pitch = (puzzleLetters.last().y - puzzleLetters.first().y) / (height - 1);
+        // At one size throughout, an empty line under each title, two before the list.
+        if (gridPoints == 12.0) {
+            QVERIFY(near(puzzleLetters.first().y - titles[0].y, 2 * pitch, 0.5));
+            QVERIFY(near(list.first().y - titles[1].y, 2 * pitch, 0.5));
+            QVERIFY(titles[1].page > puzzleLetters.last().page
+                    || near(titles[1].y - puzzleLetters.last().y, 3 * pitch, 0.5));
+        }
         const qreal keyTop = titles[2].y + (puzzleLetters.first().y - titles[0].y);
         for (const Word &letter : keyLetters) {
             const int row = int(std::lround((letter.y - keyTop) / pitch));

@@ -1,6 +1,6 @@
 // The lines of the printed sections.
-#include "platform/cell_grid.h"
 #include "print/print_layout.h"
+#include "puzzle/cell_grid.h"
 
 #include <QTest>
 

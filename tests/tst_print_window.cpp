@@ -1,8 +1,9 @@
 // The print window: its controls, the five jobs line by line, the way back,
 // and the real printer's path to a PDF file: saved, cancelled, failed.
-#include "platform/qt_text_printer.h"
+#include "print/qt_text_printer.h"
 #include "program.h"
 
+#include <QAbstractItemView>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -32,20 +33,21 @@ class TestPrintWindow : public QObject
     std::unique_ptr<Program> program;
 
     QWidget *print() const { return program->print(); }
-    void click(const QByteArray &button) const { control<QPushButton>(print(), button)->click(); }
+    void click(const QByteArray &button) const { ::click(print(), button); }
     // Back to the main window, to these dimensions, and on to the print window.
     void reopen(int width, int height, bool generate = false)
     {
         QWidget *puzzle = program->puzzle();
         if (print()->isVisible())
             click("cmdhide");
-        control<QPushButton>(puzzle, "Command1")->click();
+        if (puzzle->isVisible())
+            ::click(puzzle, "Command1");
         control<QScrollBar>(program->main(), "hsbLength")->setValue(width);
         control<QScrollBar>(program->main(), "vsbHeight")->setValue(height);
-        control<QPushButton>(program->main(), "cmdPrint")->click();
+        ::click(program->main(), "cmdPrint");
         if (generate)
-            control<QPushButton>(puzzle, "cmdGenerate")->click();
-        control<QPushButton>(puzzle, "cmdPrint")->click();
+            ::click(puzzle, "cmdGenerate");
+        ::click(puzzle, "cmdPrint");
     }
     QString job(const QByteArray &button)
     {
@@ -58,10 +60,10 @@ private slots:
     void init()
     {
         program = std::make_unique<Program>(qstrcmp(QTest::currentTestFunction(), "toPdf") == 0);
-        control<QPushButton>(program->main(), "cmdWords")->click();
+        ::click(program->main(), "cmdWords");
         addWords(*program, {u"tac"_s});
-        control<QPushButton>(program->editor(), "cmdBack")->click();
-        control<QPushButton>(program->main(), "cmdPrint")->click();
+        ::click(program->editor(), "cmdBack");
+        ::click(program->main(), "cmdPrint");
         program->fakes.random.draws = {drawFor(3, 3), drawFor(1, 3), drawFor(5, 8)};
         for (int letter = 2; letter <= 7; ++letter)
             program->fakes.random.draws.push_back(drawFor(letter, 26));
@@ -121,10 +123,11 @@ private slots:
         reopen(5, 4);
         QCOMPARE(job("Command4"), u"Puzzle//C A T     /B C D     /E F G     /          "_s);
         click("cmdhide");
-        control<QPushButton>(program->puzzle(), "Command1")->click();
-        control<QPushButton>(program->main(), "cmdWords")->click();
-        control<QPushButton>(program->editor(), "cmdClear")->click();
-        control<QPushButton>(program->editor(), "cmdBack")->click();
+        ::click(program->puzzle(), "Command1");
+        ::click(program->main(), "cmdWords"); // emptied one by one: the main window's copy stays
+        clickEntry(control<QAbstractItemView>(program->editor(), "lstWord"), 0);
+        ::click(program->editor(), "cmdDelete");
+        ::click(program->editor(), "cmdBack");
         reopen(3, 3, true);
         QCOMPARE(job("Command3"), u"List of Words/"_s);
         QCOMPARE(job("Command2"), u"Puzzle Key//C A T /      /      "_s);
@@ -143,13 +146,13 @@ private slots:
         for (const char *button : {"Command3", "cmdhide"})
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
                 if (!print()->isVisible())
-                    control<QPushButton>(program->puzzle(), "cmdPrint")->click();
+                    ::click(program->puzzle(), "cmdPrint");
                 control<QWidget>(print(), button)->setFocus();
                 press(key);
             }
         QCOMPARE(pressed.join(u' '), u"Command3 Command3 Command3 cmdhide cmdhide cmdhide"_s);
         QVERIFY(program->puzzle()->isVisible() && !print()->isVisible());
-        control<QPushButton>(program->puzzle(), "cmdPrint")->click();
+        ::click(program->puzzle(), "cmdPrint");
         closeFromTitleBar(print()); // a window manager's close goes back too
         QVERIFY(program->puzzle()->isVisible() && !print()->isVisible());
     }

@@ -1,5 +1,5 @@
 // Writes the program's icon as a PNG for installation: make_icon OUT.png SIZE
-#include "platform/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QGuiApplication>
 

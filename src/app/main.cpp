@@ -1,7 +1,7 @@
 #include "app/main_window.h"
+#include "app/qt_platform.h"
 #include "app/windows.h"
-#include "platform/pictures.h"
-#include "platform/qt_platform.h"
+#include "widgets/pictures.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,31 +1,38 @@
 #include "app/main_window.h"
 
-#include "app/windows.h"
-#include "editor/editor_window.h"
-#include "editor/word_list.h"
-#include "platform/grid_view.h"
-#include "platform/list_box.h"
-#include "platform/look.h"
 #include "platform/message_box.h"
-#include "platform/pictures.h"
-#include "platform/random_source.h"
-#include "platform/text_format.h"
-#include "puzzle/puzzle_window.h"
+#include "widgets/list_box.h"
+#include "widgets/look.h"
+#include "widgets/pictures.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
+
+// The range of either dimension, and where both start.
+constexpr int smallestSide = 3;
+constexpr int largestSide = 100;
+constexpr int startSide = 15;
 
 const QString defaultDimensions = QStringLiteral("Default (15 x 15)");
 const QString startDimensions = QStringLiteral("15 x 15");
 const QString noWords = QStringLiteral("Words in Puzzle:  0");
+
+// The number rule of the captions that show numbers: one blank, or a minus
+// sign in its place, before the digits (" 0", " 15").
+QString signBlank(qint64 value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
 
 QPushButton *largeButton(const QString &caption, QWidget *parent)
 {
@@ -97,18 +104,18 @@ QScrollBar *dimensionBar(Qt::Orientation orientation, const QString &name, QWidg
 {
     auto *bar = new DimensionBar(orientation, parent);
     bar->setAccessibleName(name);
-    bar->setRange(3, 100);
+    bar->setRange(smallestSide, largestSide);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setValue(15);
+    bar->setValue(startSide);
     bar->hide();
     return bar;
 }
 
 } // namespace
 
-MainWindow::MainWindow(Windows &windows)
-    : m_windows(windows)
+MainWindow::MainWindow(const Platform &platform)
+    : m_platform(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Lexmire"));
@@ -129,7 +136,6 @@ MainWindow::MainWindow(Windows &windows)
     lblDimDisplay->setAlignment(Qt::AlignCenter);
     imgWordsearch = new QLabel(this);
     whiteBar = new QWidget(this);
-    whiteBar->setObjectName(QStringLiteral("whiteBar"));
     whiteBar->setStyleSheet(QStringLiteral("background-color: white; border: 1px solid rgb(224,224,224);"));
     cmdAbout = new QPushButton(QStringLiteral("About"), this);
     cmdPrint = largeButton(QStringLiteral("Display/Print Puzzle"), this);
@@ -152,26 +158,23 @@ MainWindow::MainWindow(Windows &windows)
     cmdDimDone = new QPushButton(QStringLiteral("Done"), this);
     cmdDimDone->hide();
 
-    const QList<std::pair<QWidget *, QString>> names{
-        {cmdWords, QStringLiteral("cmdWords")},
-        {cmdDimensions, QStringLiteral("cmdDimensions")},
-        {cmdAllClear, QStringLiteral("cmdAllClear")},
-        {lstWords, QStringLiteral("lstWords")},
-        {lblWordcount, QStringLiteral("lblWordcount")},
-        {lblDimensionsDisplay, QStringLiteral("lblDimensionsDisplay")},
-        {lblDimDisplay, QStringLiteral("lblDimDisplay")},
-        {imgWordsearch, QStringLiteral("imgWordsearch")},
-        {cmdAbout, QStringLiteral("cmdAbout")},
-        {cmdPrint, QStringLiteral("cmdPrint")},
-        {cmdExit, QStringLiteral("cmdExit")},
-        {hsbLength, QStringLiteral("hsbLength")},
-        {vsbHeight, QStringLiteral("vsbHeight")},
-        {lblStuff, QStringLiteral("lblStuff")},
-        {lblCurrentDim, QStringLiteral("lblCurrentDim")},
-        {cmdDimDone, QStringLiteral("cmdDimDone")},
-    };
-    for (const auto &[widget, name] : names)
-        widget->setObjectName(name);
+    Look::setNames({{cmdWords, "cmdWords"},
+                    {cmdDimensions, "cmdDimensions"},
+                    {cmdAllClear, "cmdAllClear"},
+                    {lstWords, "lstWords"},
+                    {lblWordcount, "lblWordcount"},
+                    {lblDimensionsDisplay, "lblDimensionsDisplay"},
+                    {lblDimDisplay, "lblDimDisplay"},
+                    {imgWordsearch, "imgWordsearch"},
+                    {whiteBar, "whiteBar"},
+                    {cmdAbout, "cmdAbout"},
+                    {cmdPrint, "cmdPrint"},
+                    {cmdExit, "cmdExit"},
+                    {hsbLength, "hsbLength"},
+                    {vsbHeight, "vsbHeight"},
+                    {lblStuff, "lblStuff"},
+                    {lblCurrentDim, "lblCurrentDim"},
+                    {cmdDimDone, "cmdDimDone"}});
 
     // Normal view.
     Look::place(cmdWords, 120, 120, 2055, 495);
@@ -218,42 +221,43 @@ MainWindow::MainWindow(Windows &windows)
     connect(exitShortcut, &QShortcut::activated, this, &MainWindow::cmdExit_Click);
 }
 
-int MainWindow::puzzleWidth() const
+QSize MainWindow::dimensions() const
 {
-    return hsbLength->value();
-}
-
-int MainWindow::puzzleHeight() const
-{
-    return vsbHeight->value();
+    return {hsbLength->value(), vsbHeight->value()};
 }
 
 QString MainWindow::dimensionText() const
 {
-    return signBlank(puzzleWidth()) + QStringLiteral(" x ") + signBlank(puzzleHeight());
+    return signBlank(hsbLength->value()) + QStringLiteral(" x ") + signBlank(vsbHeight->value());
 }
 
 void MainWindow::setNormalViewVisible(bool visible)
 {
-    for (QWidget *w :
-         {static_cast<QWidget *>(cmdAbout), static_cast<QWidget *>(cmdWords), static_cast<QWidget *>(cmdDimensions),
-          static_cast<QWidget *>(cmdPrint), static_cast<QWidget *>(cmdAllClear), static_cast<QWidget *>(imgWordsearch),
-          whiteBar, static_cast<QWidget *>(lstWords), static_cast<QWidget *>(lblWordcount),
-          static_cast<QWidget *>(lblDimDisplay), static_cast<QWidget *>(lblDimensionsDisplay),
-          static_cast<QWidget *>(cmdExit)})
-        w->setVisible(visible);
-    for (QWidget *w :
-         {static_cast<QWidget *>(hsbLength), static_cast<QWidget *>(vsbHeight), static_cast<QWidget *>(lblStuff),
-          static_cast<QWidget *>(lblCurrentDim), static_cast<QWidget *>(cmdDimDone)})
-        w->setVisible(!visible);
+    // The dimension view is every other control of the window.
+    const QWidget *const normalView[]
+        = {cmdAbout, cmdWords, cmdDimensions, cmdPrint,      cmdAllClear,          imgWordsearch,
+           whiteBar, lstWords, lblWordcount,  lblDimDisplay, lblDimensionsDisplay, cmdExit};
+    for (QWidget *w : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        w->setVisible((std::find(std::begin(normalView), std::end(normalView), w) != std::end(normalView)) == visible);
+}
+
+void MainWindow::takeWordList(const QStringList &entries)
+{
+    // A shared copy: the list costs nothing here until one side changes.
+    if (!entries.isEmpty())
+        lstWords->setEntries(entries);
+    lblWordcount->setText(QStringLiteral("Words in Puzzle: ") + signBlank(entries.size()));
+}
+
+void MainWindow::clearWordCopy()
+{
+    lstWords->clear();
 }
 
 void MainWindow::cmdWords_Click()
 {
     setVisible(false);
-    EditorWindow *editor = m_windows.frmEdit();
-    Windows::show(editor);
-    editor->focusInput();
+    emit editRequested();
 }
 
 void MainWindow::cmdDimensions_Click()
@@ -276,59 +280,39 @@ void MainWindow::dimensions_Change()
 
 void MainWindow::cmdAllClear_Click()
 {
-    hsbLength->setValue(15);
-    vsbHeight->setValue(15);
+    hsbLength->setValue(startSide);
+    vsbHeight->setValue(startSide);
     lblDimDisplay->setText(defaultDimensions);
     lblCurrentDim->setText(startDimensions);
     lblWordcount->setText(noWords);
     lstWords->clear();
-    m_windows.frmEdit()->clearWordList();
-    PuzzleWindow *puzzle = m_windows.frmDisplay();
-    puzzle->GrdGridder->clear();
-    puzzle->optm->setChecked(true);
+    emit clearAllRequested();
 }
 
 void MainWindow::cmdAbout_Click()
 {
-    m_windows.platform().messageBox->show(QStringLiteral("This program is a combined effort by\r\n"
-                                                         "the Lexmire team, who made the puzzles,\r\n"
-                                                         "and everyone who hunted the words.\r\n"
-                                                         "\r\n"
-                                                         "Winter 2026"),
-                                          QStringLiteral("Lexmire"));
+    m_platform.messageBox.show(QStringLiteral("This program is a combined effort by\r\n"
+                                              "the Lexmire team, who made the puzzles,\r\n"
+                                              "and everyone who hunted the words.\r\n"
+                                              "\r\n"
+                                              "Winter 2026"),
+                               QStringLiteral("Lexmire"));
 }
 
 void MainWindow::cmdPrint_Click()
 {
     if (lstWords->count() == 0 || lstWords->entries().constFirst().isEmpty()) {
-        m_windows.platform().messageBox->show(QStringLiteral("Please enter some words first; otherwise,\r\n"
-                                                             "searching will be harder than it should be."),
-                                              QStringLiteral("You Must Enter Words!"));
+        m_platform.messageBox.show(QStringLiteral("Please enter some words first; otherwise,\r\n"
+                                                  "searching will be harder than it should be."),
+                                   QStringLiteral("You Must Enter Words!"));
         return;
     }
-    // The puzzle window loads (and sizes its grids) before the sizes below.
-    PuzzleWindow *puzzle = m_windows.frmDisplay();
-    Windows::show(puzzle);
-    puzzle->cmdGenerate->setFocus();
-    hide();
-    m_windows.platform().random->reseedFromTimeOfDay();
-    const int width = puzzleWidth();
-    const int height = puzzleHeight();
-    puzzle->GrdGridder->setCols(width);
-    puzzle->GrdGridder->setRows(height);
-    puzzle->GrdGridder->setColWidth(260);
-    for (CellGrid *grid : {&puzzle->GrdPuzzle, &puzzle->GrdAnswer}) {
-        grid->setCols(width);
-        grid->setRows(height);
-        grid->setColWidth(240);
-    }
-    // The editor's list, not this window's copy, which may be stale.
-    puzzle->setWords(m_windows.frmEdit()->words().entries());
+    emit puzzleRequested(dimensions());
 }
 
 void MainWindow::cmdExit_Click()
 {
-    m_windows.exitApplication();
+    emit exitRequested();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -336,7 +320,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // However it comes, a close of the main window ends the program; the close
     // that Exit itself makes lands here with the exit already under way.
     event->accept();
-    m_windows.exitApplication();
+    emit exitRequested();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

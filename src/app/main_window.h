@@ -1,44 +1,44 @@
 #pragma once
 
+#include "platform/platform.h"
+
+#include <QSize>
+#include <QStringList>
 #include <QWidget>
 
 class ListBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class Windows;
 
-// The hub: the word list's copy and count, the puzzle dimensions (normal and
-// dimension views), the way to the editor and the puzzle, About and Exit.
+// The hub: the puzzle dimensions (normal and dimension views), a copy of the
+// word list and its count, the way to the editor and the puzzle, Clear All,
+// About and Exit.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Windows &windows);
+    explicit MainWindow(const Platform &platform);
 
-    // The puzzle dimensions, read by everyone from the scroll bars.
-    int puzzleWidth() const;
-    int puzzleHeight() const;
+    // The puzzle dimensions: width (columns) by height (rows).
+    QSize dimensions() const;
 
-    // Controls, named as the rest of the program knows them.
-    QPushButton *cmdWords = nullptr;
-    QPushButton *cmdDimensions = nullptr;
-    QPushButton *cmdAllClear = nullptr;
-    ListBox *lstWords = nullptr;
-    QLabel *lblWordcount = nullptr;
-    QLabel *lblDimensionsDisplay = nullptr;
-    QLabel *lblDimDisplay = nullptr;
-    QLabel *imgWordsearch = nullptr;
-    QWidget *whiteBar = nullptr;
-    QPushButton *cmdAbout = nullptr;
-    QPushButton *cmdPrint = nullptr;
-    QPushButton *cmdExit = nullptr;
-    QScrollBar *hsbLength = nullptr;
-    QScrollBar *vsbHeight = nullptr;
-    QLabel *lblStuff = nullptr;
-    QLabel *lblCurrentDim = nullptr;
-    QPushButton *cmdDimDone = nullptr;
+    // Back from the editor: its list copied here (unless it is empty, when
+    // the copy stays as it was), and its count shown.
+    void takeWordList(const QStringList &entries);
+    // The editor's "Clear Word List": the copy empties; the count stays.
+    void clearWordCopy();
+
+signals:
+    // "Edit Word List": this window has made itself invisible.
+    void editRequested();
+    // "Display/Print Puzzle" with words to go on with.
+    void puzzleRequested(QSize dimensions);
+    // "Clear All" has reset this window; the editor and the puzzle window follow.
+    void clearAllRequested();
+    // "Exit", Ctrl+X, or the title bar's close.
+    void exitRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -58,5 +58,23 @@ private:
     QString dimensionText() const;
     void setNormalViewVisible(bool visible);
 
-    Windows &m_windows;
+    const Platform m_platform;
+
+    QPushButton *cmdWords = nullptr;
+    QPushButton *cmdDimensions = nullptr;
+    QPushButton *cmdAllClear = nullptr;
+    ListBox *lstWords = nullptr;
+    QLabel *lblWordcount = nullptr;
+    QLabel *lblDimensionsDisplay = nullptr;
+    QLabel *lblDimDisplay = nullptr;
+    QLabel *imgWordsearch = nullptr;
+    QWidget *whiteBar = nullptr;
+    QPushButton *cmdAbout = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdExit = nullptr;
+    QScrollBar *hsbLength = nullptr;
+    QScrollBar *vsbHeight = nullptr;
+    QLabel *lblStuff = nullptr;
+    QLabel *lblCurrentDim = nullptr;
+    QPushButton *cmdDimDone = nullptr;
 };

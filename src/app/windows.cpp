@@ -6,10 +6,8 @@
 #include "print/print_window.h"
 #include "puzzle/puzzle_window.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
 
 namespace {
 
@@ -38,30 +36,72 @@ Windows::~Windows() = default;
 
 MainWindow *Windows::frmMain()
 {
-    if (!m_main)
-        m_main = std::make_unique<MainWindow>(*this);
-    return m_main.get();
+    if (m_main)
+        return m_main.get();
+    m_main = std::make_unique<MainWindow>(m_platform);
+    MainWindow *main = m_main.get();
+    QObject::connect(main, &MainWindow::editRequested, main, [this] {
+        EditorWindow *editor = frmEdit();
+        show(editor);
+        editor->focusInput();
+    });
+    // The puzzle window loads (and sizes its grids) before the hand-off sizes them again.
+    QObject::connect(main, &MainWindow::puzzleRequested, main, [this](QSize dimensions) {
+        PuzzleWindow *puzzle = frmDisplay();
+        show(puzzle);
+        m_main->hide();
+        // The editor's list, not the main window's copy, which may be stale.
+        puzzle->takeWords(frmEdit()->entries(), dimensions);
+    });
+    QObject::connect(main, &MainWindow::clearAllRequested, main, [this] {
+        frmEdit()->clearList();
+        frmDisplay()->reset();
+    });
+    QObject::connect(main, &MainWindow::exitRequested, main, [this] { exitApplication(); });
+    return main;
 }
 
 EditorWindow *Windows::frmEdit()
 {
-    if (!m_edit)
-        m_edit = std::make_unique<EditorWindow>(*this);
-    return m_edit.get();
+    if (m_edit)
+        return m_edit.get();
+    m_edit = std::make_unique<EditorWindow>(m_platform);
+    EditorWindow *editor = m_edit.get();
+    QObject::connect(editor, &EditorWindow::backToMain, editor, [this](const QStringList &entries) {
+        show(frmMain());
+        m_main->takeWordList(entries);
+    });
+    QObject::connect(editor, &EditorWindow::listCleared, editor, [this] { frmMain()->clearWordCopy(); });
+    return editor;
 }
 
 PuzzleWindow *Windows::frmDisplay()
 {
-    if (!m_display)
-        m_display = std::make_unique<PuzzleWindow>(*this);
-    return m_display.get();
+    if (m_display)
+        return m_display.get();
+    m_display = std::make_unique<PuzzleWindow>(m_platform, frmEdit()->entries(), frmMain()->dimensions());
+    PuzzleWindow *puzzle = m_display.get();
+    QObject::connect(puzzle, &PuzzleWindow::backToMain, puzzle, [this] { show(frmMain()); });
+    QObject::connect(puzzle, &PuzzleWindow::printRequested, puzzle, [this] {
+        PrintWindow *print = frmPrint();
+        show(print);
+        print->takePuzzle(m_display->puzzle());
+        m_display->hide();
+    });
+    return puzzle;
 }
 
 PrintWindow *Windows::frmPrint()
 {
-    if (!m_print)
-        m_print = std::make_unique<PrintWindow>(*this);
-    return m_print.get();
+    if (m_print)
+        return m_print.get();
+    m_print = std::make_unique<PrintWindow>(m_platform);
+    PrintWindow *print = m_print.get();
+    QObject::connect(print, &PrintWindow::backToPuzzle, print, [this] {
+        show(frmDisplay());
+        m_print->hide();
+    });
+    return print;
 }
 
 void Windows::show(QWidget *window)
@@ -75,22 +115,12 @@ void Windows::show(QWidget *window)
     window->activateWindow();
 }
 
-bool Windows::closeMeansBack(QCloseEvent *event) const
-{
-    if (!event->spontaneous() || m_exiting) {
-        event->accept();
-        return false;
-    }
-    event->ignore();
-    return true;
-}
-
 void Windows::exitApplication()
 {
     if (m_exiting)
         return;
     m_exiting = true;
-    // Plain closes: no window takes them for its back button.
+    // Plain closes, not the window manager's: no window takes them for its back button.
     if (m_display)
         m_display->close();
     if (m_edit)
@@ -99,5 +129,5 @@ void Windows::exitApplication()
         m_print->close();
     if (m_main)
         m_main->close();
-    m_platform.processExit->exitNow();
+    m_platform.processExit.exitNow();
 }

@@ -1,17 +1,15 @@
 #include "editor/editor_window.h"
 
-#include "app/main_window.h"
-#include "app/windows.h"
 #include "editor/word_list_file.h"
+#include "editor/word_list_model.h"
 #include "editor/word_rules.h"
 #include "editor/word_sort.h"
-#include "platform/busy_cursor.h"
 #include "platform/file_dialog.h"
-#include "platform/list_box.h"
-#include "platform/look.h"
-#include "platform/text_format.h"
+#include "platform/file_save.h"
+#include "widgets/busy_cursor.h"
+#include "widgets/list_box.h"
+#include "widgets/look.h"
 
-#include <QAbstractListModel>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -21,8 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -31,62 +27,15 @@
 #include <limits>
 #include <optional>
 
-// Shows the editor's WordList; the editor tells it of every change once the
-// change is made. Its row count follows the list only then, so a load can
-// append a million words and tell the view once.
-class WordListModel final : public QAbstractListModel
-{
-public:
-    WordListModel(const WordList &words, QObject *parent)
-        : QAbstractListModel(parent)
-        , m_words(words)
-    {
-    }
+namespace {
 
-    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : m_rows; }
+// The character code the input box reports for Enter.
+constexpr int enterKeyAscii = 13;
 
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid())
-            return {};
-        if (role == Qt::DisplayRole)
-            return EntryListView::shownText(m_words.at(index.row()));
-        if (role == Qt::ToolTipRole)
-            return EntryListView::toolTip(m_words.at(index.row()));
-        return {};
-    }
+} // namespace
 
-    // Entries were appended after the first `from`.
-    void appendedFrom(int from)
-    {
-        const int size = static_cast<int>(m_words.size());
-        if (size <= from)
-            return;
-        beginInsertRows({}, from, size - 1);
-        m_rows = size;
-        endInsertRows();
-    }
-
-    void removing(int row) { beginRemoveRows({}, row, row); }
-    void removeDone()
-    {
-        m_rows = static_cast<int>(m_words.size());
-        endRemoveRows();
-    }
-    void resetting() { beginResetModel(); }
-    void resetDone()
-    {
-        m_rows = static_cast<int>(m_words.size());
-        endResetModel();
-    }
-
-private:
-    const WordList &m_words;
-    int m_rows = 0;
-};
-
-EditorWindow::EditorWindow(Windows &windows)
-    : m_windows(windows)
+EditorWindow::EditorWindow(const Platform &platform)
+    : m_platform(platform)
 {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Lexmire - Edit Word List"));
@@ -119,7 +68,7 @@ EditorWindow::EditorWindow(Windows &windows)
     cmdBack = new QPushButton(QStringLiteral("Back to Main"), this);
     lblcaption2 = new QLabel(QStringLiteral("List of Words"), this);
     lstWord = new EntryListView(this);
-    m_model = new WordListModel(m_words, this);
+    m_model = new WordListModel(this);
     lstWord->setModel(m_model);
     lstWord->viewport()->installEventFilter(this);
     txtinput->installEventFilter(this);
@@ -142,18 +91,14 @@ EditorWindow::EditorWindow(Windows &windows)
     tmralert = new QTimer(this);
     tmralert->setInterval(1000);
 
-    const QList<std::pair<QObject *, const char16_t *>> names{
-        {lblalert, u"lblalert"},       {lblcaption, u"lblcaption"},   {txtinput, u"txtinput"},
-        {cmdadd, u"cmdadd"},           {cmdDelete, u"cmdDelete"},     {cmdLoad, u"cmdLoad"},
-        {cmdSave, u"cmdSave"},         {cmdClear, u"cmdClear"},       {cmdSort, u"cmdSort"},
-        {cmdBack, u"cmdBack"},         {lblcaption2, u"lblcaption2"}, {lstWord, u"lstWord"},
-        {lblcaption4, u"lblcaption4"}, {lblnumber, u"lblnumber"},     {lblcaption3, u"lblcaption3"},
-        {optascend1, u"optascend1"},   {optascend2, u"optascend2"},   {optascendlast, u"optascendlast"},
-        {optdescend1, u"optdescend1"}, {optdescend2, u"optdescend2"}, {optdescendlast, u"optdescendlast"},
-        {Shape1, u"Shape1"},           {Shape2, u"Shape2"},           {tmralert, u"tmralert"},
-    };
-    for (const auto &[object, name] : names)
-        object->setObjectName(QString::fromUtf16(name));
+    Look::setNames({{lblalert, "lblalert"},       {lblcaption, "lblcaption"},   {txtinput, "txtinput"},
+                    {cmdadd, "cmdadd"},           {cmdDelete, "cmdDelete"},     {cmdLoad, "cmdLoad"},
+                    {cmdSave, "cmdSave"},         {cmdClear, "cmdClear"},       {cmdSort, "cmdSort"},
+                    {cmdBack, "cmdBack"},         {lblcaption2, "lblcaption2"}, {lstWord, "lstWord"},
+                    {lblcaption4, "lblcaption4"}, {lblnumber, "lblnumber"},     {lblcaption3, "lblcaption3"},
+                    {optascend1, "optascend1"},   {optascend2, "optascend2"},   {optascendlast, "optascendlast"},
+                    {optdescend1, "optdescend1"}, {optdescend2, "optdescend2"}, {optdescendlast, "optdescendlast"},
+                    {Shape1, "Shape1"},           {Shape2, "Shape2"},           {tmralert, "tmralert"}});
 
     Look::place(lblalert, 0, 60, 7320, 330);
     Look::place(lblcaption, 240, 450, 3000, 255);
@@ -202,6 +147,16 @@ EditorWindow::EditorWindow(Windows &windows)
 
 EditorWindow::~EditorWindow() = default;
 
+const QStringList &EditorWindow::entries() const
+{
+    return words().entries();
+}
+
+const WordList &EditorWindow::words() const
+{
+    return m_model->words();
+}
+
 void EditorWindow::focusInput()
 {
     txtinput->setFocus(Qt::OtherFocusReason);
@@ -220,7 +175,7 @@ void EditorWindow::Form_Load()
     endAlert();
     cmdadd->setEnabled(!txtinput->text().isEmpty());
     cmdDelete->setEnabled(selectedIndex() >= 0);
-    lblnumber->setText(QString::number(m_words.size()));
+    lblnumber->setText(QString::number(words().size()));
 }
 
 void EditorWindow::Starttimer()
@@ -258,28 +213,28 @@ void EditorWindow::endAlert()
     lblalert->setToolTip(QString());
 }
 
-bool EditorWindow::addText(const QString &text)
+bool EditorWindow::addText(WordList &list, const QString &text)
 {
     alertcount = 0;
     const QString candidate = WordRules::trimBlanks(text);
-    const WordVerdict verdict = WordRules::check(candidate, m_words);
+    const WordVerdict verdict = WordRules::check(candidate, list);
     if (verdict != WordVerdict::Accept) {
         alertmessage = WordRules::message(verdict);
         return false;
     }
-    m_words.append(WordRules::asciiUpper(candidate));
+    list.append(WordRules::asciiUpper(candidate));
     return true;
 }
 
 void EditorWindow::cmdadd_Click()
 {
     endAlert();
-    const int before = static_cast<int>(m_words.size());
-    if (!addText(txtinput->text())) {
+    bool added = false;
+    m_model->appendMany([&](WordList &list) { added = addText(list, txtinput->text()); });
+    if (!added) {
         Starttimer();
         return;
     }
-    m_model->appendedFrom(before);
     txtinput->setText(QString());
     Form_Load();
 }
@@ -291,39 +246,31 @@ void EditorWindow::txtinput_Change()
 
 void EditorWindow::lstWord_Click()
 {
-    lblnumber->setText(QString::number(m_words.size()));
+    lblnumber->setText(QString::number(words().size()));
     Form_Load();
-}
-
-void EditorWindow::removeEntry(int index)
-{
-    m_model->removing(index);
-    m_words.removeAt(index);
-    m_model->removeDone();
-    lstWord->selectionModel()->clear();
 }
 
 void EditorWindow::cmdDelete_Click()
 {
-    const int index = selectedIndex();
-    if (index >= 0)
-        removeEntry(index);
+    if (const int index = selectedIndex(); index >= 0) {
+        m_model->removeAt(index);
+        lstWord->selectionModel()->clear();
+    }
     Form_Load();
 }
 
 void EditorWindow::lstWord_DblClick()
 {
-    const int index = selectedIndex();
-    if (index >= 0)
-        removeEntry(index);
-    lblnumber->setText(QString::number(m_words.size()));
-    Form_Load();
+    // The press before a double-click has already selected the entry under
+    // the pointer (or cleared the selection over empty space); the count is
+    // shown again either way.
+    cmdDelete_Click();
 }
 
 void EditorWindow::txtinput_KeyPress(int KeyAscii)
 {
     // Enter adds even while "Add Word" is disabled.
-    if (KeyAscii == 13)
+    if (KeyAscii == enterKeyAscii)
         cmdadd_Click();
 }
 
@@ -333,11 +280,9 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == txtinput && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        txtinput_KeyPress(enter ? 13 : key->text().isEmpty() ? 0 : key->text().at(0).unicode());
+        txtinput_KeyPress(enter ? enterKeyAscii : key->text().isEmpty() ? 0 : key->text().at(0).unicode());
         return false;
     }
-    // The press before a double-click has already selected the entry under
-    // the pointer (or cleared the selection over empty space).
     if (watched == lstWord->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         lstWord_DblClick();
         return true;
@@ -345,36 +290,34 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void EditorWindow::clearWordList()
+void EditorWindow::clearList()
 {
-    m_model->resetting();
-    m_words.clear();
-    m_model->resetDone();
+    m_model->clear();
     Form_Load();
 }
 
 void EditorWindow::cmdClear_Click()
 {
-    m_windows.frmMain()->lstWords->clear();
-    clearWordList();
+    m_model->clear();
+    emit listCleared();
+    Form_Load();
 }
 
 void EditorWindow::cmdBack_Click()
 {
     hide();
-    MainWindow *main = m_windows.frmMain();
-    Windows::show(main);
-    // A shared copy: the main window's list costs nothing until one side changes.
-    if (!m_words.isEmpty())
-        main->lstWords->setEntries(m_words.entries());
-    main->lblWordcount->setText(QStringLiteral("Words in Puzzle: ") + signBlank(m_words.size()));
+    emit backToMain(entries());
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)
 {
-    // The window offers no close button, but a window manager may close it anyway.
-    if (m_windows.closeMeansBack(event))
+    // The window offers no close button, but a window manager may close it
+    // anyway: that close goes back to the main window instead. Exit's own
+    // closes are not spontaneous and simply close.
+    if (event->spontaneous()) {
+        event->ignore();
         cmdBack_Click();
+    }
 }
 
 void EditorWindow::reportFailure(const QString &action, const QString &path, const QString &reason)
@@ -398,8 +341,7 @@ void EditorWindow::reportFailure(const QString &action, const QString &path, con
 
 void EditorWindow::cmdLoad_Click()
 {
-    const QString path
-        = m_windows.platform().fileDialog->openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
+    const QString path = m_platform.fileDialog.openFile(this, QString::fromUtf16(WordListFile::dialogFilter));
     if (path.isEmpty())
         return;
     const BusyCursor busy;
@@ -411,14 +353,15 @@ void EditorWindow::cmdLoad_Click()
     // Each field passes through the input box and the add checks as a typed
     // word does. Nothing can run in between, so only the last field's trace in
     // the box can be seen, and the list view hears of the new rows once.
-    const int before = static_cast<int>(m_words.size());
-    // A word a line is the common case; the cap keeps a file of empty lines
-    // from reserving room it will never use.
-    m_words.reserveMore(std::min<qsizetype>(file.bytes.count('\n'), 1 << 21));
     std::optional<QString> leftInBox;
-    const bool complete = WordListFile::forEachField(
-        file.bytes, [&](const QString &field) { leftInBox = addText(field) ? QString() : field; });
-    m_model->appendedFrom(before);
+    bool complete = true;
+    m_model->appendMany([&](WordList &list) {
+        // A word a line is the common case; the cap keeps a file of empty
+        // lines from reserving room it will never use.
+        list.reserveMore(std::min<qsizetype>(file.bytes.count('\n'), 1 << 21));
+        complete = WordListFile::forEachField(
+            file.bytes, [&](const QString &field) { leftInBox = addText(list, field) ? QString() : field; });
+    });
     if (!complete) {
         if (leftInBox)
             txtinput->setText(*leftInBox);
@@ -432,14 +375,13 @@ void EditorWindow::cmdLoad_Click()
 
 void EditorWindow::cmdSave_Click()
 {
-    const QString path
-        = m_windows.platform().fileDialog->saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
+    const QString path = m_platform.fileDialog.saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
     if (path.isEmpty())
         return;
     QString error;
     {
         const BusyCursor busy;
-        error = WordListFile::write(path, m_words.entries());
+        error = FileSave::save(path, WordListFile::format(entries()));
     }
     if (!error.isEmpty()) {
         reportFailure(QStringLiteral("Could not save"), path, error);
@@ -449,16 +391,9 @@ void EditorWindow::cmdSave_Click()
     Form_Load();
 }
 
-void EditorWindow::sortBy(SortOrder order)
-{
-    m_model->resetting();
-    m_words.reorder(WordSort::sorted(m_words.entries(), order));
-    m_model->resetDone();
-}
-
 void EditorWindow::Sortfirst()
 {
-    sortBy(SortOrder::AscendingFirst);
+    m_model->sort(SortOrder::AscendingFirst);
 }
 
 void EditorWindow::cmdSort_Click()
@@ -470,7 +405,7 @@ void EditorWindow::cmdSort_Click()
     };
     for (const auto &[option, order] : orders) {
         if (option->isChecked()) {
-            order == SortOrder::AscendingFirst ? Sortfirst() : sortBy(order);
+            order == SortOrder::AscendingFirst ? Sortfirst() : m_model->sort(order);
             break;
         }
     }

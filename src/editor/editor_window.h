@@ -1,67 +1,45 @@
 #pragma once
 
-#include "editor/word_list.h"
-#include "editor/word_sort.h"
+#include "platform/platform.h"
 
+#include <QStringList>
 #include <QWidget>
 
+class EntryListView;
 class QButtonGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class Windows;
+class WordList;
 class WordListModel;
 
 // The word list editor: typing and checking words, the blinking alert line,
-// deleting, clearing, files, sorting, and the way back to the main window.
+// deleting, clearing, files, sorting. Its list is the one puzzles are made
+// from; it leaves by "Back to Main" only.
 class EditorWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit EditorWindow(Windows &windows);
+    explicit EditorWindow(const Platform &platform);
     ~EditorWindow() override;
 
-    // The program's word list: puzzles are made from it.
-    const WordList &words() const { return m_words; }
+    // The program's word list, in the editor's order.
+    const QStringList &entries() const;
 
+    // The focus in the input box, as "Edit Word List" leaves it.
     void focusInput();
-    // Empties the list (and its index) and refreshes: "Clear All" from the main window.
-    void clearWordList();
+    // Empties the list and refreshes: "Clear All" from the main window.
+    void clearList();
 
-    // Starts an alert: the alert line shows `alertmessage` and starts blinking.
-    void Starttimer();
-    // Ascending by whole entry.
-    void Sortfirst();
-
-    QLabel *lblalert = nullptr;
-    QLabel *lblcaption = nullptr;
-    QLineEdit *txtinput = nullptr;
-    QPushButton *cmdadd = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdLoad = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdClear = nullptr;
-    QPushButton *cmdSort = nullptr;
-    QPushButton *cmdBack = nullptr;
-    QLabel *lblcaption2 = nullptr;
-    QListView *lstWord = nullptr;
-    QLabel *lblcaption4 = nullptr;
-    QLabel *lblnumber = nullptr;
-    QLabel *lblcaption3 = nullptr;
-    QRadioButton *optascend1 = nullptr;
-    QRadioButton *optascend2 = nullptr;
-    QRadioButton *optascendlast = nullptr;
-    QRadioButton *optdescend1 = nullptr;
-    QRadioButton *optdescend2 = nullptr;
-    QRadioButton *optdescendlast = nullptr;
-    QFrame *Shape1 = nullptr;
-    QFrame *Shape2 = nullptr;
-    QTimer *tmralert = nullptr;
+signals:
+    // "Back to Main": the editor has hidden itself, and hands back its list.
+    void backToMain(const QStringList &entries);
+    // "Clear Word List" emptied the list; the main window's copy goes too.
+    void listCleared();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,21 +62,48 @@ private slots:
     void Form_Load();
 
 private:
+    const WordList &words() const;
     int selectedIndex() const;
-    // The add's checks and its append, without touching a widget: true when
-    // `text` was added, otherwise `alertmessage` holds the refusal.
-    bool addText(const QString &text);
+    // Starts an alert: the alert line shows `alertmessage` and starts blinking.
+    void Starttimer();
+    // Ascending by whole entry.
+    void Sortfirst();
+    // The add's checks and its append to `list`, without touching a widget:
+    // true when `text` was added, otherwise `alertmessage` holds the refusal.
+    bool addText(WordList &list, const QString &text);
     // Stops the blinking and blanks the alert line.
     void endAlert();
-    void removeEntry(int index);
     // A failed load or save on the alert line, as a refusal is reported.
     void reportFailure(const QString &action, const QString &path, const QString &reason);
-    void sortBy(SortOrder order);
 
-    Windows &m_windows;
-    WordList m_words;
+    const Platform m_platform;
     WordListModel *m_model = nullptr;
     QButtonGroup *m_orderGroup = nullptr;
     QString alertmessage;
     int alertcount = 0;
+
+    QLabel *lblalert = nullptr;
+    QLabel *lblcaption = nullptr;
+    QLineEdit *txtinput = nullptr;
+    QPushButton *cmdadd = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdLoad = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdClear = nullptr;
+    QPushButton *cmdSort = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QLabel *lblcaption2 = nullptr;
+    EntryListView *lstWord = nullptr;
+    QLabel *lblcaption4 = nullptr;
+    QLabel *lblnumber = nullptr;
+    QLabel *lblcaption3 = nullptr;
+    QRadioButton *optascend1 = nullptr;
+    QRadioButton *optascend2 = nullptr;
+    QRadioButton *optascendlast = nullptr;
+    QRadioButton *optdescend1 = nullptr;
+    QRadioButton *optdescend2 = nullptr;
+    QRadioButton *optdescendlast = nullptr;
+    QFrame *Shape1 = nullptr;
+    QFrame *Shape2 = nullptr;
+    QTimer *tmralert = nullptr;
 };

@@ -1,7 +1,5 @@
 #include "editor/word_list_file.h"
 
-#include "platform/file_save.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -197,11 +195,6 @@ ReadResult read(const QString &path)
 QString unterminatedQuoteReason()
 {
     return tr("a quoted word runs past the end of the file");
-}
-
-QString write(const QString &path, const QStringList &entries)
-{
-    return FileSave::save(path, format(entries));
 }
 
 } // namespace WordListFile

@@ -52,8 +52,4 @@ ReadResult read(const QString &path);
 // The reason a load reports for a quoted field that never closes.
 QString unterminatedQuoteReason();
 
-// Saves the formatted list whole or not at all (see FileSave::save).
-// Returns the reason of a failure, or an empty string.
-QString write(const QString &path, const QStringList &entries);
-
 } // namespace WordListFile

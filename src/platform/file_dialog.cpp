@@ -1,4 +1,4 @@
-#include "file_dialog.h"
+#include "platform/file_dialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

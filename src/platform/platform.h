@@ -10,9 +10,9 @@ class TextPrinter;
 // the Qt ones; tests hand in recording or scripted ones. Not owned.
 struct Platform
 {
-    MessageBox *messageBox = nullptr;
-    FileDialog *fileDialog = nullptr;
-    TextPrinter *printer = nullptr;
-    RandomSource *random = nullptr;
-    ProcessExit *processExit = nullptr;
+    MessageBox &messageBox;
+    FileDialog &fileDialog;
+    TextPrinter &printer;
+    RandomSource &random;
+    ProcessExit &processExit;
 };

@@ -1,9 +1,9 @@
-#include "process_exit.h"
+#include "platform/process_exit.h"
 
-#include <cstdlib>
+#include <QCoreApplication>
 
 void QtProcessExit::exitNow()
 {
-    // Nothing is saved or asked on the way out; stdio is flushed by exit().
-    std::exit(0);
+    // Nothing is saved or asked on the way out.
+    QCoreApplication::exit(0);
 }

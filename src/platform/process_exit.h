@@ -1,6 +1,6 @@
 #pragma once
 
-// Ends the process at once.
+// Ends the program.
 class ProcessExit
 {
 public:
@@ -8,6 +8,8 @@ public:
     virtual void exitNow() = 0;
 };
 
+// Leaves the event loop with exit code 0: main() returns, and everything it
+// made is destroyed on the way out.
 class QtProcessExit final : public ProcessExit
 {
 public:

@@ -1,22 +1,9 @@
-#include "random_source.h"
+#include "platform/random_source.h"
 
 #include <QTime>
 
-#include <algorithm>
 #include <bit>
-#include <cmath>
-
-int drawWhole(RandomSource &random, int n)
-{
-    const double r = static_cast<double>(random.next());
-    const int value = static_cast<int>(std::floor(r * n + 1.0));
-    return std::clamp(value, 1, n);
-}
-
-char drawLetter(RandomSource &random)
-{
-    return static_cast<char>('A' + drawWhole(random, 26) - 1);
-}
+#include <cstdint>
 
 ClockSeededRandom::ClockSeededRandom()
 {

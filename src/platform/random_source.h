@@ -1,9 +1,12 @@
 #pragma once
 
-#include <cstdint>
+#include <algorithm>
+#include <cmath>
 #include <random>
 
-// The program's one source of uniform draws r with 0 <= r < 1.
+// The program's one source of uniform draws r with 0 <= r < 1. The generator
+// and the fill need only this interface and the two draws below, which stay
+// inline so that pure logic takes nothing else from here.
 class RandomSource
 {
 public:
@@ -16,10 +19,17 @@ public:
 
 // floor(r * n + 1) for n >= 1: a whole number from 1 to n. Computed in double
 // and capped, so a draw just below 1 can never round up to n + 1.
-int drawWhole(RandomSource &random, int n);
+inline int drawWhole(RandomSource &random, int n)
+{
+    const double r = static_cast<double>(random.next());
+    return std::clamp(static_cast<int>(std::floor(r * n + 1.0)), 1, n);
+}
 
 // 'A' + floor(r * 26): never past 'Z'.
-char drawLetter(RandomSource &random);
+inline char drawLetter(RandomSource &random)
+{
+    return static_cast<char>('A' + drawWhole(random, 26) - 1);
+}
 
 // The production source: a Mersenne twister seeded from the clock.
 class ClockSeededRandom final : public RandomSource

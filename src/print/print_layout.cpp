@@ -1,6 +1,6 @@
 #include "print/print_layout.h"
 
-#include "platform/cell_grid.h"
+#include "puzzle/cell_grid.h"
 
 namespace PrintLayout {
 
@@ -12,8 +12,6 @@ QStringList gridSection(const QString &title, const CellGrid &grid, int rows, in
         QString line;
         line.reserve(cols * 2);
         for (int c = 0; c < cols; ++c) {
-            // Every cell two characters wide, an empty one too, so that the
-            // letters after a gap stay in their columns.
             const QString &text = grid.text(r, c);
             line += text.isEmpty() ? QStringLiteral("  ") : text + QLatin1Char(' ');
         }
@@ -27,6 +25,17 @@ QStringList listSection(const QStringList &words)
     QStringList lines{QStringLiteral("List of Words"), QString()};
     lines += words;
     return lines;
+}
+
+bool isGridRow(const QString &line)
+{
+    if (line.isEmpty() || line.size() % 2 != 0)
+        return false;
+    for (qsizetype i = 1; i < line.size(); i += 2) {
+        if (line.at(i) != QLatin1Char(' '))
+            return false;
+    }
+    return true;
 }
 
 } // namespace PrintLayout

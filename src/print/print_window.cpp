@@ -1,19 +1,16 @@
 #include "print/print_window.h"
 
-#include "app/main_window.h"
-#include "app/windows.h"
-#include "platform/look.h"
-#include "platform/pictures.h"
 #include "platform/text_printer.h"
 #include "print/print_layout.h"
-#include "puzzle/puzzle_window.h"
+#include "widgets/look.h"
+#include "widgets/pictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
-PrintWindow::PrintWindow(Windows &windows)
-    : m_windows(windows)
+PrintWindow::PrintWindow(const Platform &platform)
+    : m_platform(platform)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Lexmire - Print Options"));
@@ -21,26 +18,26 @@ PrintWindow::PrintWindow(Windows &windows)
     Look::applyWindowLook(this);
 
     Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(rect());
     Image1->setPixmap(Pictures::printBackdrop(size()));
+    Command1 = new QPushButton(QStringLiteral("Print Everything"), this);
+    Command2 = new QPushButton(QStringLiteral("Print Key Only"), this);
+    Command3 = new QPushButton(QStringLiteral("Print List Only"), this);
+    Command4 = new QPushButton(QStringLiteral("Print Puzzle Only"), this);
+    Command5 = new QPushButton(QStringLiteral("Print Puzzle and List Only"), this);
+    cmdhide = new QPushButton(QStringLiteral("Back to Display/Print"), this);
+    Look::setNames({{Image1, "Image1"},
+                    {Command1, "Command1"},
+                    {Command2, "Command2"},
+                    {Command3, "Command3"},
+                    {Command4, "Command4"},
+                    {Command5, "Command5"},
+                    {cmdhide, "cmdhide"}});
 
-    const std::pair<QPushButton **, const char16_t *> buttons[] = {
-        {&Command1, u"Print Everything"},
-        {&Command2, u"Print Key Only"},
-        {&Command3, u"Print List Only"},
-        {&Command4, u"Print Puzzle Only"},
-        {&Command5, u"Print Puzzle and List Only"},
-        {&cmdhide, u"Back to Display/Print"},
-    };
-    const char16_t *names[] = {u"Command1", u"Command2", u"Command3", u"Command4", u"Command5", u"cmdhide"};
-    int row = 0;
-    for (const auto &[button, caption] : buttons) {
-        *button = new QPushButton(QString::fromUtf16(caption), this);
-        (*button)->setObjectName(QString::fromUtf16(names[row]));
-        (*button)->setGeometry(Look::px(180), Look::px(180 + row * 450), Look::px(2745), Look::px(375));
-        ++row;
-    }
+    // One column of buttons of one size.
+    const QList<QPushButton *> buttons{Command1, Command2, Command3, Command4, Command5, cmdhide};
+    for (int row = 0; row < buttons.size(); ++row)
+        Look::place(buttons[row], 180, 180 + row * 450, 2745, 375);
     Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide});
     Look::pressButtonsWithEnter(this);
 
@@ -52,42 +49,50 @@ PrintWindow::PrintWindow(Windows &windows)
     connect(cmdhide, &QPushButton::clicked, this, &PrintWindow::cmdhide_Click);
 
     // Set once for the life of the program.
-    m_windows.platform().printer->setFontName(QStringLiteral("Ms Sans Serif"));
+    m_platform.printer.setFontName(QStringLiteral("Ms Sans Serif"));
+}
+
+void PrintWindow::takePuzzle(const Puzzle &puzzle)
+{
+    m_puzzle = puzzle;
+    Command1->setFocus();
 }
 
 void PrintWindow::printLines(const QStringList &lines)
 {
-    TextPrinter &printer = *m_windows.platform().printer;
     for (const QString &line : lines) {
         if (line.isEmpty())
-            printer.printEmptyLine();
+            m_platform.printer.printEmptyLine();
         else
-            printer.printLine(line);
+            m_platform.printer.printLine(line);
     }
+}
+
+void PrintWindow::printGap(int emptyLines)
+{
+    for (int i = 0; i < emptyLines; ++i)
+        m_platform.printer.printEmptyLine();
 }
 
 void PrintWindow::PrintPuzzle()
 {
-    MainWindow *main = m_windows.frmMain();
-    printLines(PrintLayout::gridSection(QStringLiteral("Puzzle"), m_windows.frmDisplay()->GrdPuzzle,
-                                        main->puzzleHeight(), main->puzzleWidth()));
+    printLines(PrintLayout::gridSection(QStringLiteral("Puzzle"), m_puzzle.grid, m_puzzle.height(), m_puzzle.width()));
 }
 
 void PrintWindow::Key()
 {
-    MainWindow *main = m_windows.frmMain();
-    printLines(PrintLayout::gridSection(QStringLiteral("Puzzle Key"), m_windows.frmDisplay()->GrdAnswer,
-                                        main->puzzleHeight(), main->puzzleWidth()));
+    printLines(
+        PrintLayout::gridSection(QStringLiteral("Puzzle Key"), m_puzzle.answer, m_puzzle.height(), m_puzzle.width()));
 }
 
 void PrintWindow::PrintList()
 {
-    printLines(PrintLayout::listSection(m_windows.frmDisplay()->lstUsed));
+    printLines(PrintLayout::listSection(m_puzzle.used));
 }
 
 void PrintWindow::endJob()
 {
-    m_windows.platform().printer->endDocument();
+    m_platform.printer.endDocument();
     // A save dialog may have taken the focus; printing leaves this window in front.
     raise();
     activateWindow();
@@ -95,12 +100,10 @@ void PrintWindow::endJob()
 
 void PrintWindow::Command1_Click()
 {
-    TextPrinter &printer = *m_windows.platform().printer;
     PrintPuzzle();
-    printer.printEmptyLine();
-    printer.printEmptyLine();
+    printGap(2);
     PrintList();
-    printer.printEmptyLine();
+    printGap(1);
     Key();
     endJob();
 }
@@ -125,22 +128,22 @@ void PrintWindow::Command4_Click()
 
 void PrintWindow::Command5_Click()
 {
-    TextPrinter &printer = *m_windows.platform().printer;
     PrintPuzzle();
-    printer.printEmptyLine();
-    printer.printEmptyLine();
+    printGap(2);
     PrintList();
     endJob();
 }
 
 void PrintWindow::cmdhide_Click()
 {
-    Windows::show(m_windows.frmDisplay());
-    hide();
+    emit backToPuzzle();
 }
 
 void PrintWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_windows.closeMeansBack(event))
+    // A window manager's close takes the way back; Exit's closes just close.
+    if (event->spontaneous()) {
+        event->ignore();
         cmdhide_Click();
+    }
 }

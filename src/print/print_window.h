@@ -1,31 +1,27 @@
 #pragma once
 
+#include "platform/platform.h"
+#include "puzzle/puzzle.h"
+
 #include <QWidget>
 
 class QLabel;
 class QPushButton;
-class Windows;
 
-// The five print jobs of the current puzzle: puzzle, key and placed words.
+// The five print jobs of a finished puzzle: puzzle, key and placed words.
 class PrintWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PrintWindow(Windows &windows);
+    explicit PrintWindow(const Platform &platform);
 
-    // Each writes one section into the open print document.
-    void PrintPuzzle();
-    void Key();
-    void PrintList();
+    // A visit begins: the puzzle to print, the focus on the first job.
+    void takePuzzle(const Puzzle &puzzle);
 
-    QLabel *Image1 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *cmdhide = nullptr;
+signals:
+    // "Back to Display/Print": the puzzle window is to be shown, then this one hidden.
+    void backToPuzzle();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -39,8 +35,22 @@ private slots:
     void cmdhide_Click();
 
 private:
+    // Each writes one section into the open print document.
+    void PrintPuzzle();
+    void Key();
+    void PrintList();
     void printLines(const QStringList &lines);
+    void printGap(int emptyLines);
     void endJob();
 
-    Windows &m_windows;
+    const Platform m_platform;
+    Puzzle m_puzzle;
+
+    QLabel *Image1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *cmdhide = nullptr;
 };

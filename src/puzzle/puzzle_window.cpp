@@ -1,57 +1,43 @@
 #include "puzzle/puzzle_window.h"
 
-#include "app/main_window.h"
-#include "app/windows.h"
-#include "editor/editor_window.h"
-#include "platform/grid_view.h"
-#include "platform/list_box.h"
-#include "platform/look.h"
 #include "platform/random_source.h"
-#include "print/print_window.h"
 #include "puzzle/generator.h"
+#include "widgets/grid_view.h"
+#include "widgets/list_box.h"
+#include "widgets/look.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
-#include <array>
-
 namespace {
 
 // The longest the progress bar may go unpainted while a run holds the thread.
 constexpr qint64 progressRepaintMs = 30;
 
-// One shared string per capital letter, so a 100 x 100 puzzle holds no
-// ten thousand separate one-letter strings.
-const QString &letterText(char letter)
-{
-    static const std::array<QString, 26> letters = [] {
-        std::array<QString, 26> texts;
-        for (int i = 0; i < 26; ++i)
-            texts[static_cast<std::size_t>(i)] = QString(QLatin1Char(static_cast<char>('A' + i)));
-        return texts;
-    }();
-    Q_ASSERT(letter >= 'A' && letter <= 'Z');
-    return letters[static_cast<std::size_t>(letter - 'A')];
-}
+// The answer table's rows and columns, and the part "Display Answer Key"
+// scans: larger than any puzzle, whatever the dimensions.
+constexpr int answerTableSize = 110;
+constexpr int answerKeyScan = 101;
 
-QString withoutBlanks(const QString &entry)
-{
-    QString word = entry;
-    word.remove(QLatin1Char(' '));
-    return word;
-}
+// Column widths in twips: all three grids when the window loads; then, from
+// each hand-off, the visible grid's and the two kept out of sight.
+constexpr int loadColumnTwips = 220;
+constexpr int shownColumnTwips = 260;
+constexpr int keptColumnTwips = 240;
 
 } // namespace
 
-PuzzleWindow::PuzzleWindow(Windows &windows)
-    : m_windows(windows)
+PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, QSize dimensions)
+    : m_platform(platform)
+    , m_words(words)
+    , m_dimensions(dimensions)
+    , m_answerTable(answerTableSize, answerTableSize)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Lexmire - Puzzle"));
@@ -96,27 +82,23 @@ PuzzleWindow::PuzzleWindow(Windows &windows)
     optm = new QRadioButton(QStringLiteral("Thoughtful"), this);
     optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), this);
 
-    const QList<std::pair<QObject *, const char16_t *>> names{
-        {Progress, u"Progress"},
-        {LblDone, u"LblDone"},
-        {lblNotice, u"lblNotice"},
-        {GrdGridder, u"GrdGridder"},
-        {lstWerds, u"lstWerds"},
-        {cmdGenerate, u"cmdGenerate"},
-        {cmdPuzzle, u"cmdPuzzle"},
-        {cmdAnswer, u"cmdAnswer"},
-        {cmdPrint, u"cmdPrint"},
-        {Command1, u"Command1"},
-        {lblGenerating, u"lblGenerating"},
-        {TmrDone, u"TmrDone"},
-        {band, u"band"},
-        {lblcaption, u"lblcaption"},
-        {optvf, u"optvf"},
-        {optm, u"optm"},
-        {optvs, u"optvs"},
-    };
-    for (const auto &[object, name] : names)
-        object->setObjectName(QString::fromUtf16(name));
+    Look::setNames({{Progress, "Progress"},
+                    {LblDone, "LblDone"},
+                    {lblNotice, "lblNotice"},
+                    {GrdGridder, "GrdGridder"},
+                    {lstWerds, "lstWerds"},
+                    {cmdGenerate, "cmdGenerate"},
+                    {cmdPuzzle, "cmdPuzzle"},
+                    {cmdAnswer, "cmdAnswer"},
+                    {cmdPrint, "cmdPrint"},
+                    {Command1, "Command1"},
+                    {lblGenerating, "lblGenerating"},
+                    {TmrDone, "TmrDone"},
+                    {band, "band"},
+                    {lblcaption, "lblcaption"},
+                    {optvf, "optvf"},
+                    {optm, "optm"},
+                    {optvs, "optvs"}});
 
     Look::place(Progress, 120, 90, 7455, 330);
     Look::place(LblDone, 120, 30, 7455, 480);
@@ -156,19 +138,36 @@ void PuzzleWindow::Form_Load()
 {
     if (!optvf->isChecked() && !optm->isChecked() && !optvs->isChecked())
         optm->setChecked(true);
-    m_windows.platform().random->reseedFromTimeOfDay();
-    MainWindow *main = m_windows.frmMain();
-    const int width = main->puzzleWidth();
-    const int height = main->puzzleHeight();
-    GrdGridder->setCols(width);
-    GrdGridder->setRows(height);
-    GrdGridder->setColWidth(220);
-    for (CellGrid *grid : {&GrdAnswer, &GrdPuzzle}) {
-        grid->setCols(width);
-        grid->setRows(height);
-        grid->setColWidth(220);
+    m_platform.random.reseedFromTimeOfDay();
+    sizeGrids(m_dimensions, loadColumnTwips, loadColumnTwips);
+    lstWerds->setEntries(m_words);
+}
+
+void PuzzleWindow::sizeGrids(QSize dimensions, int shownTwips, int keptTwips)
+{
+    m_dimensions = dimensions;
+    GrdGridder->setCols(dimensions.width());
+    GrdGridder->setRows(dimensions.height());
+    GrdGridder->setColWidth(shownTwips);
+    for (CellGrid *grid : {&m_puzzle.answer, &m_puzzle.grid}) {
+        grid->setCols(dimensions.width());
+        grid->setRows(dimensions.height());
+        grid->setColWidth(keptTwips);
     }
-    lstWerds->setEntries(m_windows.frmEdit()->words().entries());
+}
+
+void PuzzleWindow::takeWords(const QStringList &words, QSize dimensions)
+{
+    m_platform.random.reseedFromTimeOfDay();
+    sizeGrids(dimensions, shownColumnTwips, keptColumnTwips);
+    setWords(words);
+    cmdGenerate->setFocus();
+}
+
+void PuzzleWindow::reset()
+{
+    GrdGridder->clear();
+    optm->setChecked(true);
 }
 
 std::int64_t PuzzleWindow::attemptLimit() const
@@ -182,31 +181,15 @@ std::int64_t PuzzleWindow::attemptLimit() const
 
 void PuzzleWindow::setWords(const QStringList &words)
 {
+    m_words = words;
     lstWerds->setEntries(words);
-    markWordsNotHidden();
+    markWords();
 }
 
-void PuzzleWindow::markWordsNotHidden()
+void PuzzleWindow::markWords()
 {
-    // Only the list the last Generate used can be marked truthfully.
-    if (!m_generatedFrom || lstWerds->entries() != *m_generatedFrom) {
-        lstWerds->setMarks({}, {});
-        return;
-    }
-    // Each placement can vouch for one entry: NEW YORK and NEWYORK both hide
-    // as NEWYORK, and only as many of them as were placed are hidden.
-    QHash<QString, int> placements;
-    for (const QString &word : std::as_const(lstUsed))
-        ++placements[word];
-    QList<bool> notHidden;
-    notHidden.reserve(lstWerds->count());
-    for (const QString &entry : lstWerds->entries()) {
-        int &left = placements[withoutBlanks(entry)];
-        notHidden.append(left == 0);
-        if (left > 0)
-            --left;
-    }
-    lstWerds->setMarks(notHidden, QStringLiteral("Not hidden in this puzzle"));
+    lstWerds->setMarks(notHiddenMarks(m_words, m_generatedFrom, m_puzzle.used),
+                       QStringLiteral("Not hidden in this puzzle"));
 }
 
 void PuzzleWindow::setButtonRowVisible(bool visible)
@@ -217,8 +200,8 @@ void PuzzleWindow::setButtonRowVisible(bool visible)
 
 void PuzzleWindow::cmdGenerate_Click()
 {
-    lstUsed.clear();
-    lstnotused.clear();
+    m_puzzle.used.clear();
+    m_puzzle.notUsed.clear();
     GrdGridder->clear();
 
     // Hiding the row moves the focus on; a keyboard user gets it back after the run.
@@ -232,12 +215,6 @@ void PuzzleWindow::cmdGenerate_Click()
     }
     lblGenerating->show();
     repaint();
-
-    const std::int64_t limit = attemptLimit();
-    MainWindow *main = m_windows.frmMain();
-    const int width = main->puzzleWidth();
-    const int height = main->puzzleHeight();
-    RandomSource &random = *m_windows.platform().random;
 
     // Nothing else runs until the run is over; the bar is repainted by hand,
     // but not so often that painting slows a long list down.
@@ -257,46 +234,26 @@ void PuzzleWindow::cmdGenerate_Click()
             sincePaint.restart();
         }
     };
-    m_generatedFrom = m_windows.frmEdit()->words().entries();
-    const GeneratorResult result = generate(*m_generatedFrom, width, height, limit, random, progress);
+    m_generatedFrom = m_words;
+    const int width = m_dimensions.width();
+    const int height = m_dimensions.height();
+    const GeneratorResult result = generate(m_words, width, height, attemptLimit(), m_platform.random, progress);
 
     if (result.noWords) {
         // Nothing to place: bring the buttons back and say why, in place of the bar.
         TmrDone->stop();
         LblDone->hide();
         Progress->hide();
-        lblNotice->setText(m_windows.frmEdit()->words().isEmpty()
-                               ? QStringLiteral("The word list is empty.")
-                               : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
+        lblNotice->setText(m_words.isEmpty() ? QStringLiteral("The word list is empty.")
+                                             : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
         lblNotice->show();
         endRun(focused);
         return;
     }
     Progress->setValue(finished);
-    lstUsed = result.placed;
-    lstnotused = result.notPlaced;
-
-    // A fresh table each run, so no letter of an earlier, larger puzzle lingers.
-    m_answerTable.clear();
-    GrdAnswer.clear();
-    GrdPuzzle.clear();
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            if (const char letter = result.cell(r, c)) {
-                const QString &text = letterText(letter);
-                m_answerTable.setText(r, c, text);
-                GrdAnswer.setText(r, c, text);
-                GrdPuzzle.setText(r, c, text);
-            }
-        }
-    }
-    // The fill draws after all of the generator's draws, one per empty cell, row by row.
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            if (GrdPuzzle.text(r, c).isEmpty())
-                GrdPuzzle.setText(r, c, letterText(drawLetter(random)));
-        }
-    }
+    m_puzzle.used = result.placed;
+    m_puzzle.notUsed = result.notPlaced;
+    PuzzleFill::fill(result, m_platform.random, m_answerTable, m_puzzle.answer, m_puzzle.grid);
 
     Progress->hide();
     LblDone->show();
@@ -310,18 +267,15 @@ void PuzzleWindow::endRun(QWidget *focused)
     lblGenerating->hide();
     if (focused)
         focused->setFocus();
-    markWordsNotHidden();
+    markWords();
 }
 
 void PuzzleWindow::cmdPuzzle_Click()
 {
-    MainWindow *main = m_windows.frmMain();
-    const int height = main->puzzleHeight();
-    const int width = main->puzzleWidth();
     GrdGridder->edit(GridView::Showing::Puzzle, [&](CellGrid &grid) {
-        for (int r = 0; r < height; ++r)
-            for (int c = 0; c < width; ++c)
-                grid.setText(r, c, GrdPuzzle.text(r, c));
+        for (int r = 0; r < m_dimensions.height(); ++r)
+            for (int c = 0; c < m_dimensions.width(); ++c)
+                grid.setText(r, c, m_puzzle.grid.text(r, c));
     });
 }
 
@@ -330,8 +284,8 @@ void PuzzleWindow::cmdAnswer_Click()
     GrdGridder->edit(GridView::Showing::AnswerKey, [&](CellGrid &grid) {
         grid.clear();
         // The table may be larger than the grid; write only cells the grid has.
-        const int rows = std::min(grid.rows(), 101);
-        const int cols = std::min(grid.cols(), 101);
+        const int rows = std::min(grid.rows(), answerKeyScan);
+        const int cols = std::min(grid.cols(), answerKeyScan);
         for (int a = 0; a < rows; ++a) {
             for (int b = 0; b < cols; ++b) {
                 const QString &letter = m_answerTable.text(a, b);
@@ -344,16 +298,13 @@ void PuzzleWindow::cmdAnswer_Click()
 
 void PuzzleWindow::cmdPrint_Click()
 {
-    PrintWindow *print = m_windows.frmPrint();
-    Windows::show(print);
-    print->Command1->setFocus();
-    hide();
+    emit printRequested();
 }
 
 void PuzzleWindow::Command1_Click()
 {
     hide();
-    Windows::show(m_windows.frmMain());
+    emit backToMain();
 }
 
 void PuzzleWindow::TmrDone_Timer()
@@ -370,6 +321,9 @@ void PuzzleWindow::TmrDone_Timer()
 
 void PuzzleWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_windows.closeMeansBack(event))
+    // A window manager's close takes the way back; Exit's closes just close.
+    if (event->spontaneous()) {
+        event->ignore();
         Command1_Click();
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/cell_grid.h"
+#include "platform/platform.h"
+#include "puzzle/puzzle.h"
 
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 
@@ -15,22 +17,67 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class Windows;
 
-// Where a puzzle is generated, shown, and its key looked at.
+// Where a puzzle is generated from the words handed over, shown, and its key
+// looked at; the way on to printing and back to the main window.
 class PuzzleWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PuzzleWindow(Windows &windows);
+    // Loads the window on the editor's list and the main window's dimensions.
+    PuzzleWindow(const Platform &platform, const QStringList &words, QSize dimensions);
 
-    // Replaces the visible word list, marking what the last puzzle did not
-    // hide when the list is the one that puzzle was made from.
-    void setWords(const QStringList &words);
+    // The hand-off from the main window: the generator reseeded, the grids
+    // sized to `dimensions` (what they hold kept where it still fits), the
+    // words listed, marked where the last puzzle was made from them.
+    void takeWords(const QStringList &words, QSize dimensions);
+    // "Clear All": the visible grid emptied, "Thoughtful" selected.
+    void reset();
 
+    // The puzzle the last Generate made, sized as the last hand-off left it.
+    const Puzzle &puzzle() const { return m_puzzle; }
+
+signals:
+    // "Back to Main": this window has hidden itself.
+    void backToMain();
+    // "Print Options": the print window is to be shown, then this one hidden.
+    void printRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void Form_Load();
+    void cmdGenerate_Click();
+    void cmdPuzzle_Click();
+    void cmdAnswer_Click();
+    void cmdPrint_Click();
+    void Command1_Click();
+    void TmrDone_Timer();
+
+private:
     // The attempt limit of the selected level of thought.
     std::int64_t attemptLimit() const;
+    void sizeGrids(QSize dimensions, int shownTwips, int keptTwips);
+    void setWords(const QStringList &words);
+    // Greys and strikes out the words the last Generate did not hide.
+    void markWords();
+    void setButtonRowVisible(bool visible);
+    // The button row back in place of "GENERATING PUZZLE...", the focus back
+    // on `focused`, the list marked.
+    void endRun(QWidget *focused);
+
+    const Platform m_platform;
+    QStringList m_words; // handed over: what Generate works on
+    QSize m_dimensions;
+    // Out of sight: the puzzle grid (GrdPuzzle), the answer grid (GrdAnswer),
+    // the words placed (lstUsed) and given up (lstnotused).
+    Puzzle m_puzzle;
+    // What "Display Answer Key" shows; it outlives a change of the dimensions.
+    CellGrid m_answerTable;
+    // The entries the last Generate worked on: its marks are true of them only.
+    std::optional<QStringList> m_generatedFrom;
 
     QProgressBar *Progress = nullptr;
     QLabel *LblDone = nullptr;
@@ -49,34 +96,4 @@ public:
     QRadioButton *optvf = nullptr;
     QRadioButton *optm = nullptr;
     QRadioButton *optvs = nullptr;
-
-    // Out of sight: the finished puzzle and its key, as the printer reads them.
-    CellGrid GrdPuzzle;
-    CellGrid GrdAnswer;
-    QStringList lstUsed;    // placed, in placing order
-    QStringList lstnotused; // given up
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private slots:
-    void Form_Load();
-    void cmdGenerate_Click();
-    void cmdPuzzle_Click();
-    void cmdAnswer_Click();
-    void cmdPrint_Click();
-    void Command1_Click();
-    void TmrDone_Timer();
-
-private:
-    void setButtonRowVisible(bool visible);
-    // The button row back in place of "GENERATING PUZZLE...", the focus back
-    // on `focused`, the list marked.
-    void endRun(QWidget *focused);
-    void markWordsNotHidden();
-
-    Windows &m_windows;
-    CellGrid m_answerTable{110, 110};
-    // The entries the last Generate worked on: its marks are true of them only.
-    std::optional<QStringList> m_generatedFrom;
 };

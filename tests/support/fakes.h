@@ -34,7 +34,11 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
         dialogs.append(dialog);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    Platform platform() { return Platform{this, this, this, &random, this}; }
+    // `printer`, if given, stands in for this one's recording.
+    Platform platform(TextPrinter *printer = nullptr)
+    {
+        return {*this, *this, printer ? *printer : *this, random, *this};
+    }
 
     QStringList shown; // "title|text" of each message box
     QStringList openAnswers, saveAnswers;

@@ -2,8 +2,8 @@
 
 #include "app/main_window.h"
 #include "editor/editor_window.h"
-#include "platform/qt_text_printer.h"
 #include "print/print_window.h"
+#include "print/qt_text_printer.h"
 #include "puzzle/puzzle_window.h"
 
 #include <QAccessible>
@@ -12,18 +12,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 #include <QtTest/qtestspontaneevent.h>
 
 using namespace Qt::StringLiterals;
 
 Program::Program(bool realPrinter)
 {
-    Platform platform = fakes.platform();
-    if (realPrinter) {
+    if (realPrinter)
         printer = std::make_unique<QtTextPrinter>(fakes, fakes);
-        platform.printer = printer.get();
-    }
-    windows = std::make_unique<Windows>(platform);
+    windows = std::make_unique<Windows>(fakes.platform(printer.get()));
     Windows::show(windows->frmMain());
 }
 
@@ -58,6 +57,17 @@ QObject *Detail::find(QWidget *window, const char *name, const QMetaObject &type
     return found;
 }
 
+void click(QWidget *window, const QByteArray &name, std::source_location at)
+{
+    auto *button = control<QAbstractButton>(window, name, at);
+    if (button->isVisible() && button->isEnabled())
+        button->click();
+    else
+        QTest::qFail(qPrintable(u"%1.%2 is %3: no user can click it"_s.arg(
+                         window->objectName(), QLatin1String(name), button->isVisible() ? u"disabled"_s : u"hidden"_s)),
+                     at.file_name(), int(at.line()));
+}
+
 void addWords(Program &program, const QStringList &words)
 {
     for (const QString &word : words) {
@@ -88,6 +98,7 @@ void press(QKeyCombination key)
 
 void clickEntry(QAbstractItemView *list, int row, bool twice)
 {
+    list->doItemsLayout();
     const QPoint at = row < 0 ? list->viewport()->rect().bottomRight() - QPoint(3, 3)
                               : list->visualRect(list->model()->index(row, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -144,10 +155,30 @@ Seen seen(QWidget *c, const Seen &expected)
 
 QStringList entries(QAbstractItemView *list)
 {
+    auto *delegate = qobject_cast<QStyledItemDelegate *>(list->itemDelegate());
     QStringList texts;
     for (int row = 0; row < list->model()->rowCount(); ++row)
-        texts.append(list->model()->index(row, 0).data().toString());
+        texts.append(delegate->displayText(list->model()->index(row, 0).data(), QLocale()));
     return texts;
+}
+
+static void closeToolTip() // at once: hiding one takes its time
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel"))
+            top->close();
+}
+
+QString toolTip(QAbstractItemView *list, int row)
+{
+    list->doItemsLayout(); // a list lays out its entries late
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+    QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+    closeToolTip();
+    QCoreApplication::sendEvent(list->viewport(), &event);
+    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
+    closeToolTip();
+    return text;
 }
 
 QString rows(QAbstractItemView *grid)

@@ -68,6 +68,8 @@ T *control(QWidget *window, const QByteArray &name, std::source_location at = st
     return standIn;
 }
 
+// Clicks a button as a user can: one that is shown and enabled, else the test fails.
+void click(QWidget *window, const QByteArray &name, std::source_location at = std::source_location::current());
 // Types each word into the editor's input box and presses Return.
 void addWords(Program &program, const QStringList &words);
 // A key pressed where the focus is, in the window the user works in (made active first).
@@ -91,13 +93,14 @@ Q_DECLARE_METATYPE(Seen)
 char *toString(const Seen &seen);
 Seen seen(QWidget *control, const Seen &expected);
 
-QStringList entries(QAbstractItemView *list); // as shown
-QString rows(QAbstractItemView *grid);        // "CAT./..../....": "." an empty cell, "/" between rows
-QString marks(QAbstractItemView *list);       // "+" greyed and struck out, "-" neither, "?" one of the two
-QStringList windowsMade();                    // by name, "+" after those shown
-QStringList shown(QWidget *window);           // its visible controls, by name
-QStringList disabled(QWidget *window);        // its disabled controls, by name
-QString focused();                            // in the window the user works in
+QStringList entries(QAbstractItemView *list);      // as shown
+QString toolTip(QAbstractItemView *list, int row); // as the pointer over the entry shows it
+QString rows(QAbstractItemView *grid);             // "CAT./..../....": "." an empty cell, "/" between rows
+QString marks(QAbstractItemView *list);            // "+" greyed and struck out, "-" neither, "?" one of the two
+QStringList windowsMade();                         // by name, "+" after those shown
+QStringList shown(QWidget *window);                // its visible controls, by name
+QStringList disabled(QWidget *window);             // its disabled controls, by name
+QString focused();                                 // in the window the user works in
 QString accessibleName(QWidget *control);
 QStringList tabOrder(int stops, bool backwards = false); // where Tab (Shift+Tab) goes from the focus
 QImage onScreen(QWidget *control);                       // as painted on the screen, not as it would paint now

@@ -1,6 +1,6 @@
-#include "platform/grid_view.h"
+#include "widgets/grid_view.h"
 
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

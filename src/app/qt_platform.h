@@ -4,8 +4,8 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/process_exit.h"
-#include "platform/qt_text_printer.h"
 #include "platform/random_source.h"
+#include "print/qt_text_printer.h"
 
 // The real seams, owned together.
 struct QtPlatform
@@ -16,5 +16,5 @@ struct QtPlatform
     ClockSeededRandom random;
     QtProcessExit processExit;
 
-    Platform platform() { return Platform{&messageBox, &fileDialog, &printer, &random, &processExit}; }
+    Platform platform() { return Platform{messageBox, fileDialog, printer, random, processExit}; }
 };

@@ -1,4 +1,4 @@
-#include "cell_grid.h"
+#include "puzzle/cell_grid.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "platform/pictures.h"
+#include "widgets/pictures.h"
 
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/cell_grid.h"
+#include "puzzle/cell_grid.h"
 
 #include <QTableView>
 

@@ -1,4 +1,4 @@
-#include "look.h"
+#include "widgets/look.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -7,6 +7,12 @@
 #include <algorithm>
 
 namespace Look {
+
+void setNames(std::initializer_list<std::pair<QObject *, const char *>> controls)
+{
+    for (const auto &[control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {

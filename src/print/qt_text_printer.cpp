@@ -1,10 +1,10 @@
-#include "platform/qt_text_printer.h"
+#include "print/qt_text_printer.h"
 
-#include "platform/busy_cursor.h"
 #include "platform/file_dialog.h"
 #include "platform/file_save.h"
 #include "platform/message_box.h"
-#include "platform/text_pages.h"
+#include "print/page_layout.h"
+#include "widgets/busy_cursor.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -119,5 +119,5 @@ bool QtTextPrinter::render(QPagedPaintDevice &device, const QStringList &lines, 
 {
     device.setPageMargins(QMarginsF(marginMillimetres, marginMillimetres, marginMillimetres, marginMillimetres),
                           QPageLayout::Millimeter);
-    return TextPages::draw(device, lines, fixedPitchFont(fontName));
+    return PageLayout::draw(device, lines, fixedPitchFont(fontName));
 }

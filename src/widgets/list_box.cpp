@@ -1,6 +1,6 @@
-#include "platform/list_box.h"
+#include "widgets/list_box.h"
 
-#include "platform/look.h"
+#include "widgets/look.h"
 
 #include <QAbstractListModel>
 #include <QBrush>
@@ -12,24 +12,29 @@
 
 namespace {
 
-// Far wider than any list box, short enough to lay out at once.
+// Far wider than any list box, short enough to lay out at once: painting or
+// measuring a word of millions of letters would freeze the window.
 constexpr qsizetype shownLength = 256;
 // A tooltip a screen can hold.
 constexpr qsizetype toolTipLength = 100;
-// Set on entries whose tooltip carries a note, shown even when they fit.
-constexpr int noteRole = Qt::UserRole + 1;
 
 QString cut(const QString &entry, qsizetype length)
 {
     return entry.size() <= length ? entry : entry.left(length) + QChar(0x2026);
 }
 
-// Items as narrow as can be: a list view stretches them to its own width, so
-// a long entry is elided there instead of widening the list sideways.
+// Shows the start of each entry. Items are as narrow as can be: a list view
+// stretches them to its own width, so a long entry is elided there instead of
+// widening the list sideways.
 class EntryDelegate final : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant &value, const QLocale &) const override
+    {
+        return cut(value.toString(), shownLength);
+    }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -39,18 +44,26 @@ public:
     bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
                    const QModelIndex &index) override
     {
-        if (event->type() == QEvent::ToolTip && view && !index.data(noteRole).toBool()) {
-            QStyleOptionViewItem item = option;
-            initStyleOption(&item, index);
-            const QWidget *widget = view->viewport();
-            const QRect text = widget->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
-            // An entry that is shown whole needs no tooltip.
-            if (item.fontMetrics.horizontalAdvance(item.text) <= text.width()) {
-                QToolTip::hideText();
-                return true;
-            }
+        if (event->type() != QEvent::ToolTip || !view || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString entry = index.data().toString();
+        const QString note = index.data(EntryListView::NoteRole).toString();
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QWidget *widget = view->viewport();
+        const QRect text = widget->style()->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        // An entry shown whole, without a note, needs no tooltip.
+        if (note.isEmpty() && entry.size() <= shownLength
+            && item.fontMetrics.horizontalAdvance(item.text) <= text.width()) {
+            QToolTip::hideText();
+            return true;
         }
-        return QStyledItemDelegate::helpEvent(event, view, option, index);
+        // Entries come from files: shown as text, never as markup.
+        QString tip = cut(entry, toolTipLength).toHtmlEscaped();
+        if (!note.isEmpty())
+            tip += QStringLiteral("<br>") + note.toHtmlEscaped();
+        QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
+        return true;
     }
 };
 
@@ -73,11 +86,9 @@ public:
         const bool marked = index.row() < marks.size() && marks.at(index.row());
         switch (role) {
         case Qt::DisplayRole:
-            return EntryListView::shownText(entries.at(index.row()));
-        case Qt::ToolTipRole:
-            return EntryListView::toolTip(entries.at(index.row()), marked ? note : QString());
-        case noteRole:
-            return marked;
+            return entries.at(index.row());
+        case EntryListView::NoteRole:
+            return marked ? note : QString();
         case Qt::FontRole:
             if (marked) {
                 QFont font = struckFont;
@@ -127,20 +138,6 @@ EntryListView::EntryListView(QWidget *parent)
     Look::makeRedText(this);
 }
 
-QString EntryListView::shownText(const QString &entry)
-{
-    return cut(entry, shownLength);
-}
-
-QString EntryListView::toolTip(const QString &entry, const QString &note)
-{
-    // Entries come from files: shown as text, never as markup.
-    QString tip = cut(entry, toolTipLength).toHtmlEscaped();
-    if (!note.isEmpty())
-        tip += QStringLiteral("<br>") + note.toHtmlEscaped();
-    return tip;
-}
-
 ListBox::ListBox(QWidget *parent)
     : EntryListView(parent)
     , m_model(new EntryListModel(this))
@@ -161,9 +158,4 @@ const QStringList &ListBox::entries() const
 void ListBox::setMarks(const QList<bool> &marked, const QString &note)
 {
     m_model->setMarks(marked, note, font());
-}
-
-bool ListBox::isMarked(int row) const
-{
-    return row < m_model->marks.size() && m_model->marks.at(row);
 }

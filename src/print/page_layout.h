@@ -8,7 +8,7 @@ class QPagedPaintDevice;
 // Lays a print job's lines out on pages and draws them.
 //
 // The job is read as blocks: runs of non-empty lines between empty lines. A
-// block of grid rows (each cell a letter or a blank, then a blank) is drawn
+// block of grid rows (as PrintLayout::isGridRow tells them) is drawn
 // at the largest size up to 12 pt at which a full row fits the page width;
 // every grid of a job has the same width, so a key stands under its puzzle
 // column for column. Any other block is drawn at the largest size up to
@@ -16,7 +16,7 @@ class QPagedPaintDevice;
 // block after it. The page is turned when that gives the grid a larger size
 // at which a whole grid section (its title, the empty line and the rows)
 // still fits on one page, and a section that fits on a page is never split.
-namespace TextPages {
+namespace PageLayout {
 
 // Sizes in tenths of a point: a 100-wide grid only just fits at 4 pt, so
 // every tenth it can grow makes it easier to read.
@@ -27,4 +27,4 @@ inline constexpr int smallestSize = 40;
 // fixed-pitch font, whose size is set here). False when the device refused.
 bool draw(QPagedPaintDevice &device, const QStringList &lines, const QFont &face);
 
-} // namespace TextPages
+} // namespace PageLayout

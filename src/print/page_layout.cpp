@@ -1,4 +1,6 @@
-#include "platform/text_pages.h"
+#include "print/page_layout.h"
+
+#include "print/print_layout.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-namespace TextPages {
+namespace PageLayout {
 
 namespace {
 
@@ -20,19 +22,6 @@ struct Block
     bool grid = false;
     int size = largestSize; // tenths of a point
 };
-
-// As the print window writes a grid row: every cell two characters, a
-// letter or a blank and then a blank. Word-list entries never end in a blank.
-bool isGridRow(const QString &line)
-{
-    if (line.isEmpty() || line.size() % 2 != 0)
-        return false;
-    for (qsizetype i = 1; i < line.size(); i += 2) {
-        if (line.at(i) != QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
 
 QList<Block> splitIntoBlocks(const QStringList &lines)
 {
@@ -49,7 +38,7 @@ QList<Block> splitIntoBlocks(const QStringList &lines)
         empty = 0;
     }
     for (Block &block : blocks)
-        block.grid = std::all_of(block.lines.cbegin(), block.lines.cend(), isGridRow);
+        block.grid = std::all_of(block.lines.cbegin(), block.lines.cend(), PrintLayout::isGridRow);
     return blocks;
 }
 
@@ -221,4 +210,4 @@ bool draw(QPagedPaintDevice &device, const QStringList &lines, const QFont &face
     return painter.end();
 }
 
-} // namespace TextPages
+} // namespace PageLayout

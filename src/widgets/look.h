@@ -6,7 +6,9 @@
 #include <QString>
 
 #include <initializer_list>
+#include <utility>
 
+class QObject;
 class QRadioButton;
 class QWidget;
 
@@ -19,6 +21,9 @@ constexpr int px(int twips)
 {
     return (twips + 7) / 15;
 }
+
+// Gives each control its name (the one tests and screen readers know it by).
+void setNames(std::initializer_list<std::pair<QObject *, const char *>> controls);
 
 // Places a control by its layout in twips.
 void place(QWidget *widget, int left, int top, int width, int height);

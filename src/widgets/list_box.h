@@ -5,23 +5,19 @@
 
 class EntryListModel;
 
-// A list box of text entries, as every list of the program shows them: an
-// entry too long for the box is cut at the right with "…", and then (or when
-// it carries a note) its tooltip gives it whole, up to a sensible length.
-// Nothing scrolls sideways.
+// A list of text entries, as every list of the program shows them: an entry
+// too long for the box is cut at the right with "…", and then (or when it
+// carries a note) its tooltip gives it whole, up to a sensible length. Nothing
+// scrolls sideways. Any model's entries will do; the cutting is the view's.
 class EntryListView : public QListView
 {
     Q_OBJECT
 
 public:
-    explicit EntryListView(QWidget *parent = nullptr);
+    // An entry's note for its tooltip (a QString); empty for none.
+    static constexpr int NoteRole = Qt::UserRole + 1;
 
-    // What a list shows of an entry: painting or measuring a word of
-    // millions of letters would freeze the window, and no list is wide
-    // enough to show more than the start of one anyway.
-    static QString shownText(const QString &entry);
-    // The tooltip of an entry, with an optional note on a line of its own.
-    static QString toolTip(const QString &entry, const QString &note = {});
+    explicit EntryListView(QWidget *parent = nullptr);
 };
 
 // A read-only list box that holds its entries as an implicitly shared list,
@@ -42,7 +38,6 @@ public:
     // Greys and strikes out the entries whose flag is set, with `note` in
     // their tooltips; an empty list takes every mark away.
     void setMarks(const QList<bool> &marked, const QString &note);
-    bool isMarked(int row) const;
 
 private:
     EntryListModel *m_model;

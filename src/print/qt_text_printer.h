@@ -20,7 +20,7 @@ public:
     void endDocument() override;
 
     // The one print path, for a printer and a PDF alike: lays `lines` out on
-    // `device` (see TextPages) in a fixed-pitch face standing in for
+    // `device` (see PageLayout) in a fixed-pitch face standing in for
     // `fontName`. False when the device refused the drawing.
     static bool render(QPagedPaintDevice &device, const QStringList &lines, const QString &fontName);
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "puzzle/cell_grid.h"
+
+#include <QStringList>
+
+#include <optional>
+
+class RandomSource;
+struct GeneratorResult;
+
+// A finished puzzle, as it is shown and printed: the puzzle grid (a capital
+// letter in every cell), the answer grid (the placed words' letters, empty
+// elsewhere), and the words placed and given up.
+struct Puzzle
+{
+    CellGrid grid;
+    CellGrid answer;
+    QStringList used;    // placed, in placing order
+    QStringList notUsed; // given up
+
+    int width() const { return grid.cols(); }
+    int height() const { return grid.rows(); }
+};
+
+namespace PuzzleFill {
+
+// Every cell of the answer table, answer grid and puzzle grid emptied, then
+// the letters of `result` written into all three (each must hold at least
+// its rows and columns), and every empty cell of the puzzle grid given a
+// letter: one draw per cell, row by row, after all of the generator's draws.
+void fill(const GeneratorResult &result, RandomSource &random, CellGrid &answerTable, CellGrid &answer,
+          CellGrid &puzzle);
+
+} // namespace PuzzleFill
+
+// Which of `shown` the last Generate did not hide: none when it worked on
+// another list (other entries, or another order), since only the list it was
+// made from can be marked truthfully. Each placement vouches for one entry:
+// NEW YORK and NEWYORK both hide as NEWYORK.
+QList<bool> notHiddenMarks(const QStringList &shown, const std::optional<QStringList> &generatedFrom,
+                           const QStringList &placed);
