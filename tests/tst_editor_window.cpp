@@ -3,8 +3,10 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "program.h"
+#include "widgets/shown_name.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -15,6 +17,8 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QToolTip>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -112,8 +116,8 @@ private slots:
         QVERIFY(!blinking());
         QVERIFY(!(editor()->windowFlags() & Qt::WindowCloseButtonHint));
         QCOMPARE(QList({accessibleName(box()), accessibleName(list()),
-                        accessibleName(control<QLabel>(editor(), "lblalert"))}),
-                 QList({u"Word to add"_s, u"Word list"_s, u"Alert line"_s}));
+                        accessibleName(control<QLabel>(editor(), "lblnumber"))}),
+                 QList({u"Word to add"_s, u"Word list"_s, u"Number of Words: 0"_s}));
 
         addWords(*program, {u"cat"_s, u"dog"_s});
         clickEntry(list(), 1);
@@ -165,8 +169,10 @@ private slots:
         QCOMPARE(entries(list()), after);
         QCOMPARE(count(), QString::number(after.size()));
         QCOMPARE(alert(), message);
+        QCOMPARE(spoken(), message.isEmpty() ? QStringList() : QStringList{message}); // once, blinking or not
         QCOMPARE(blinking(), !message.isEmpty());
         QCOMPARE(box()->text(), message.isEmpty() ? QString() : typed);
+        QCOMPARE(focused(), u"txtinput"_s); // the next word goes where this one did
         QCOMPARE(control<QPushButton>(editor(), "cmdadd")->isEnabled(), !box()->text().isEmpty());
     }
 
@@ -194,6 +200,106 @@ private slots:
         QCOMPARE(box()->text(), u"typed"_s);
         click("cmdClear");
         QCOMPARE(QList({count(), entries(list()).join(u',')}), QList({u"0"_s, QString()}));
+    }
+
+    // From the keyboard, the work goes on where it was: after Add Word in the
+    // box, after Delete Word in the list at the entry that took the deleted
+    // one's place (the new last, at the end), nothing selected; in the box
+    // when the list is empty.
+    void keyboardDeletes()
+    {
+        addWords(*program, {u"ant"_s, u"bee"_s, u"cat"_s});
+        box()->setText(u"dog"_s);
+        control<QWidget>(editor(), "cmdadd")->setFocus();
+        press(Qt::Key_Space);
+        QCOMPARE(QList({focused(), entries(list()).join(u',')}), QList({u"txtinput"_s, u"ANT,BEE,CAT,DOG"_s}));
+        const auto current = [this] { return list()->currentIndex().row(); };
+        for (const auto &[row, left, focus, at] :
+             {std::tuple(1, u"ANT,CAT,DOG"_s, u"lstWord"_s, 1), std::tuple(2, u"ANT,CAT"_s, u"lstWord"_s, 1),
+              std::tuple(0, u"CAT"_s, u"lstWord"_s, 0), std::tuple(0, QString(), u"txtinput"_s, -1)}) {
+            clickEntry(list(), row);
+            control<QWidget>(editor(), "cmdDelete")->setFocus();
+            press(Qt::Key_Return);
+            QCOMPARE(entries(list()).join(u','), left);
+            QCOMPARE(QList({focused(), disabled(editor()).join(u' ')}), QList({focus, u"cmdDelete cmdadd"_s}));
+            QCOMPARE(focus == u"lstWord" ? current() : -1, at);
+        }
+    }
+
+    // What a screen reader is told besides the controls' names: a group for
+    // the orders, the count with its caption, no decoration.
+    void accessibility()
+    {
+        addWords(*program, {u"cat"_s, u"dog"_s});
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(editor());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QStringList children;
+        for (int i = 0; i < window->childCount(); ++i)
+            children << window->child(i)->object()->objectName();
+        for (const char *decoration : {"Shape2", "lblcaption3", "lblcaption4"})
+            QVERIFY2(!children.contains(QLatin1String(decoration)), decoration);
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(control<QWidget>(editor(), "Shape1"));
+        QCOMPARE(QList({int(group->role()), group->childCount()}), QList({int(QAccessible::Grouping), 6}));
+        QCOMPARE(group->text(QAccessible::Name), u"Sort List by..."_s);
+        QCOMPARE(accessibleName(control<QLabel>(editor(), "lblnumber")), u"Number of Words: 2"_s);
+        // An entry is focused while the list has the focus, and then no more.
+        editor()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor()));
+        clickEntry(list(), 1);
+        QAccessibleInterface *entry = QAccessible::queryAccessibleInterface(list())->child(1);
+        QVERIFY(entry->state().focused);
+        box()->setFocus();
+        QVERIFY(!entry->state().focused);
+        list()->setFocus();
+        QCOMPARE(list()->currentIndex().row(), 1); // and back where it was
+    }
+
+    // What is saved can be loaded back: a list that would come out larger
+    // than a load takes is not saved, and says so.
+    void loadBack()
+    {
+        const qsizetype limit = 16 * 1024 * 1024;
+        const auto write = [this](const QString &name, const QByteArray &bytes) {
+            QFile file(program->path(name));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        // One word each: with its quotes and line end, the first would come
+        // out past the limit, the second at it to the byte.
+        QVERIFY(write(u"over.lx"_s, QByteArray(limit - 2, 'A')) && write(u"at.lx"_s, QByteArray(limit - 4, 'B')));
+        program->fakes.openAnswers << program->path(u"over.lx"_s) << program->path(u"at.lx"_s)
+                                   << program->path(u"out.lx"_s);
+        program->fakes.saveAnswers << program->path(u"out.lx"_s) << program->path(u"out.lx"_s);
+        click("cmdLoad");
+        click("cmdSave");
+        QCOMPARE(alert(), u"Could not save \u2068out.lx\u2069: it is larger than 16 MB, the limit for a word list"_s);
+        QVERIFY(!QFile::exists(program->path(u"out.lx"_s)));
+        click("cmdClear");
+        click("cmdLoad");
+        spoken();
+        click("cmdSave");
+        QCOMPARE(QList({alert(), spoken().join(u'|')}), QList({QString(), u"Saved 1 word to \u2068out.lx\u2069"_s}));
+        click("cmdClear");
+        click("cmdLoad");
+        QCOMPARE(QList({alert(), entries(list()).join(u',').left(3)}), QList({QString(), u"BBB"_s}));
+    }
+
+    // A list with other names (hard links) is saved under this one; the
+    // others keep the old list, and the alert says so.
+    void hardLinks()
+    {
+        QFile old(program->path(u"a.lx"_s));
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("\"OLD\"\r\n") == 7);
+        old.close();
+        QCOMPARE(::link(QFile::encodeName(old.fileName()).constData(),
+                        QFile::encodeName(program->path(u"b.lx"_s)).constData()),
+                 0);
+        addWords(*program, {u"new"_s});
+        program->fakes.saveAnswers << old.fileName();
+        click("cmdSave");
+        QCOMPARE(alert(), u"Saved \u2068a.lx\u2069; its other names keep the old list"_s);
+        QFile other(program->path(u"b.lx"_s));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(other.readAll(), QByteArray("\"OLD\"\r\n"));
     }
 
     // Shown, blank, shown, blank, shown on a 1 s tick; a new refusal restarts
@@ -227,6 +333,7 @@ private slots:
         QCOMPARE(alert(), blinks.isEmpty() ? QString() : duplicate);
         QCOMPARE(this->blinks(), blinks);
         QVERIFY(!blinking());
+        QCOMPARE(accessibleName(control<QLabel>(editor(), "lblalert")), QString()); // nothing stale
     }
 
     // Going back hands the list and its count to the main window; an emptied
@@ -277,8 +384,9 @@ private slots:
         QTest::newRow("save") << none << true << u"out.lx"_s << two << QString() << QString()
                               << QByteArray("\"CAT\"\r\n\"NEW YORK\"\r\n");
         QTest::newRow("save cancelled") << none << true << QString() << two << u"typed"_s << QString() << none;
-        QTest::newRow("save where no folder is") << none << true << u"none/x.lx"_s << two << u"typed"_s
-                                                 << u"Could not save x.lx: its folder does not exist"_s << none;
+        QTest::newRow("save where no folder is")
+            << none << true << u"none/x.lx"_s << two << u"typed"_s
+            << u"Could not save \u2068x.lx\u2069: its folder does not exist"_s << none;
         QTest::newRow("load") << QByteArray("zebra\r\n\r\n42,caf\xe9,cat\r\n\"apple, pear\",\"NEW YORK\"\nant\rZebra")
                               << false << u"in.lx"_s << two + QStringList{u"ZEBRA"_s, u"ANT"_s} << QString()
                               << QString() << none;
@@ -286,11 +394,12 @@ private slots:
                                         << none;
         QTest::newRow("load what is there") << QByteArray("\"CAT\"\r\n\"NEW YORK\"\r\n") << false << u"in.lx"_s << two
                                             << QString() << QString() << none;
-        QTest::newRow("load a missing file") << none << false << u"in.lx"_s << two << u"typed"_s
-                                             << u"Could not load in.lx: No such file or directory"_s << none;
+        QTest::newRow("load a missing file")
+            << none << false << u"in.lx"_s << two << u"typed"_s
+            << u"Could not load \u2068in.lx\u2069: No such file or directory"_s << none;
         QTest::newRow("load a quote that never closes")
             << QByteArray("owl\r\n42,\"dog\r\n") << false << u"in.lx"_s << two + QStringList{u"OWL"_s} << u"42"_s
-            << u"Could not load in.lx: a quoted word runs past the end of the file"_s << none;
+            << u"Could not load \u2068in.lx\u2069: a quoted word runs past the end of the file"_s << none;
     }
     void files()
     {
@@ -366,19 +475,42 @@ private slots:
                  QStringList({QString(100, u'A') + QChar(0x2026), QString()}));
     }
 
+    // Whatever a name holds, a message shows it on one line, in its own
+    // direction, and whole where it fits.
+    void shownNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("characters"); // 0: no limit
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << u"words.lx"_s << 0 << u"\u2068words.lx\u2069"_s;
+        QTest::newRow("line ends") << u"a\nb\rc\td"_s << 0 << u"\u2068a\u240Ab\u240Dc\u2409d\u2069"_s;
+        QTest::newRow("overrides") << u"\u202Eabc\u2066d\u200F"_s << 0 << u"\u2068[U+202E]abc[U+2066]d[U+200F]\u2069"_s;
+        QTest::newRow("C1 and DEL") << u"a\u0085b\u007F"_s << 0 << u"\u2068a[U+0085]b\u2421\u2069"_s;
+        QTest::newRow("shortened in the middle") << u"abcdefghij"_s << 7 << u"\u2068abc\u2026hij\u2069"_s;
+        QTest::newRow("short enough") << u"abcdefg"_s << 7 << u"\u2068abcdefg\u2069"_s;
+    }
+    void shownNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, characters);
+        QFETCH(QString, shown);
+        QCOMPARE(characters ? ShownName::of(name, characters) : ShownName::of(name), shown);
+    }
+
     // A name from outside shows as text: too long for the line, it gives way
     // in its middle, the reason stays, and the whole text is the tooltip
     // until the alert ends. The real dialogs read it as text too.
     void namesShowAsText()
     {
         const QString name = u"<h1><font color=blue>HUGE%1<img src=x>.lx"_s.arg(QString(80, u'x'));
-        const QString full = u"Could not save "_s + name + u": it is a folder"_s;
+        const QString full = u"Could not save \u2068"_s + name + u"\u2069: it is a folder"_s;
         QVERIFY(QDir(program->path(QString())).mkdir(name));
         program->fakes.saveAnswers << program->path(name);
         click("cmdSave");
         auto *line = control<QLabel>(editor(), "lblalert");
-        QVERIFY2(alert().startsWith(u"Could not save <h1><font"_s) && alert().contains(QChar(0x2026))
-                     && alert().endsWith(u"img src=x>.lx: it is a folder"_s) && line->textFormat() == Qt::PlainText
+        QVERIFY2(alert().startsWith(u"Could not save \u2068<h1><font"_s) && alert().contains(QChar(0x2026))
+                     && alert().endsWith(u"img src=x>.lx\u2069: it is a folder"_s)
+                     && line->textFormat() == Qt::PlainText
                      && line->fontMetrics().horizontalAdvance(alert()) <= line->width(),
                  qPrintable(alert()));
         QCOMPARE(line->toolTip(), full.toHtmlEscaped());

@@ -10,6 +10,8 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -99,7 +101,7 @@ private slots:
         for (const auto &[name, bytes, sizeLimit, error] : saves) {
             const rlimit lowered{sizeLimit ? sizeLimit : normal.rlim_cur, normal.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &lowered), 0);
-            const QString reason = FileSave::save(dir.filePath(name), bytes);
+            const QString reason = FileSave::save(dir.filePath(name), bytes).error;
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &normal), 0);
             QCOMPARE(reason, error);
             QFile file(dir.filePath(u"words.lx"_s));
@@ -109,6 +111,56 @@ private slots:
             QCOMPARE(QDir(dir.path()).entryList(everything), (QStringList{u"fifo"_s, u"folder"_s, u"words.lx"_s}));
             QVERIFY(!QFileInfo(dir.filePath(u"fifo"_s)).isFile()); // still a FIFO
         }
+    }
+
+    // A file saved over keeps its mode, group and owner (as far as the
+    // system lets this user give them); its other names keep the old bytes,
+    // and the save says so.
+    void savedOverKeepsWhatItWas()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"words.lx"_s);
+        const QByteArray name = QFile::encodeName(path), other = QFile::encodeName(dir.filePath(u"other.lx"_s));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+        file.close();
+        const bool root = ::geteuid() == 0;
+        QVERIFY(::chmod(name.constData(), 0444) == 0 && ::link(name.constData(), other.constData()) == 0);
+        if (root)
+            QVERIFY(::chown(name.constData(), 4321, 1234) == 0);
+        const FileSave::Result saved = FileSave::save(path, "new");
+        QCOMPARE(QList({saved.error.isEmpty(), saved.otherNamesKept}), QList({true, true}));
+        struct stat now
+        {
+        };
+        QVERIFY(::stat(name.constData(), &now) == 0);
+        QCOMPARE(now.st_mode & 07777, 0444u);
+        if (root)
+            QCOMPARE(QList<uint>({now.st_uid, now.st_gid}), QList<uint>({4321, 1234}));
+        QFile kept(dir.filePath(u"other.lx"_s));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old"));
+        QCOMPARE(FileSave::save(path, "again").otherNamesKept, false); // one name now
+    }
+
+    // Past the file size limit the system ends a writing process, unless the
+    // save stops it: in a child process that has not ignored the signal, the
+    // save fails as any other and the child lives to tell.
+    void sizeLimitIsAFailureNotAnEnd()
+    {
+        QTemporaryDir dir;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit small{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            const FileSave::Result saved = FileSave::save(dir.filePath(u"big.lx"_s), QByteArray(100000, 'w'));
+            ::_exit(saved.error == u"File too large" ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the save ended the process or did not fail");
+        QVERIFY(!QFile::exists(dir.filePath(u"big.lx"_s)));
     }
 };
 

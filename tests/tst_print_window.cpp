@@ -165,23 +165,36 @@ private slots:
             QSKIP("needs pdftotext, and no printer, so that jobs go to PDF files");
         FakePlatform &fakes = program->fakes;
         fakes.saveAnswers << program->path(u"everything.pdf"_s);
+        spoken();
         click("Command1");
+        QCOMPARE(spoken(), QStringList({u"Saved the job to \u2068everything.pdf\u2069"_s}));
         QCOMPARE(fakes.dialogs,
                  QStringList({u"PDF Files (*.pdf)|*.pdf|No Printer Found - Save the Job as a PDF File|pdf"_s}));
         QCOMPARE(pdfText(program->path(u"everything.pdf"_s)),
                  u"Puzzle C A T B C D E F G List of Words TAC Puzzle Key C A T"_s);
-        click("Command2"); // cancelled: no file, no box, and nothing left for the next job
+        click("Command2"); // cancelled: no file, no box, nothing said, and nothing left for the next job
+        QCOMPARE(spoken(), QStringList());
         fakes.saveAnswers << program->path(u"list.pdf"_s);
         click("Command3");
+        QCOMPARE(spoken(), QStringList({u"Saved the job to \u2068list.pdf\u2069"_s}));
         QCOMPARE(pdfText(program->path(u"list.pdf"_s)), u"List of Words TAC"_s);
         QCOMPARE(fakes.shown, QStringList());
         fakes.saveAnswers << program->path(u"none/x.pdf"_s);
         click("Command4");
         QCOMPARE(fakes.shown,
-                 QStringList({u"Lexmire - Print Options|The PDF file %1 could not be saved:\r\nits folder "
-                              "does not exist."_s.arg(program->path(u"none/x.pdf"_s))}));
-        program->printer->endDocument(); // an empty job asks nothing
-        QCOMPARE(fakes.dialogs.size(), 4);
+                 QStringList({u"Lexmire - Print Options|The PDF file \u2068%1\u2069 could not be saved:\r\nits "
+                              "folder does not exist."_s.arg(program->path(u"none/x.pdf"_s))}));
+        // A path too long for the box gives way in its middle, never the verb or the reason.
+        const QString deep = program->path(QString(300, u'd') + u"/x.pdf"_s);
+        fakes.saveAnswers << deep;
+        click("Command4");
+        const QString box = fakes.shown.constLast();
+        QVERIFY2(box.size() < 220 && box.contains(u"could not be saved:\r\nits folder does not exist."_s)
+                     && box.contains(deep.left(40)) && box.contains(u"/x.pdf"_s) && box.contains(QChar(0x2026)),
+                 qPrintable(box));
+        QCOMPARE(spoken(), QStringList()); // a failure is the box's to tell
+        program->printer->endDocument();   // an empty job asks nothing
+        QCOMPARE(fakes.dialogs.size(), 5);
         QVERIFY(print()->isVisible());
     }
 };

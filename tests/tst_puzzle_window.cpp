@@ -3,7 +3,11 @@
 #include "program.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -142,8 +146,10 @@ private slots:
         ::click(program->main(), "cmdPrint");
         QCOMPARE(entries(words()), QStringList());
         QCOMPARE(program->fakes.random.reseeds, 3);
+        spoken();
         click("cmdGenerate");
         QCOMPARE(notice(), u"The word list is empty."_s);
+        QCOMPARE(spoken(), QStringList({notice()}));
         QCOMPARE(shown(puzzle()), freshWith(u"lblNotice"_s, u"Progress"_s));
         QCOMPARE(program->fakes.shown, QStringList());
     }
@@ -162,7 +168,9 @@ private slots:
             if (during.isEmpty())
                 during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ');
         };
+        spoken();
         generate(tacDraws(4, 3));
+        QCOMPARE(spoken(), QStringList({u"DONE!"_s}));
         QCOMPARE(
             during,
             QStringList({u"GrdGridder Progress band lblGenerating lblcaption lstWerds optm optvf optvs"_s, QString()}));
@@ -173,6 +181,8 @@ private slots:
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
         QCOMPARE(inkedCells(grid()), 12);
         QCOMPARE(accessibleName(grid()), u"Puzzle, 4 columns by 3 rows"_s);
+        const QRect cell = grid()->visualRect(grid()->model()->index(1, 1)); // its lines white, so letters stand alone
+        QCOMPARE(onScreen(grid()->viewport()).pixelColor(cell.right() + 1, cell.top() + 2), QColor(Qt::white));
         QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
         QCOMPARE(inkedCells(grid()), 3);
         QCOMPARE(accessibleName(grid()), u"Answer key, 4 columns by 3 rows"_s);
@@ -305,8 +315,49 @@ private slots:
         start(shown, 7, 7);
         QCOMPARE(::marks(words()), marked);
         const int struck = int(marked.indexOf(u'+'));
+        QCOMPARE(words()->model()->index(qMax(struck, 0), 0).data(Qt::AccessibleTextRole).toString(),
+                 struck < 0 ? entries(words()).value(0) : entries(words()).at(struck) + u", not hidden"_s);
         QCOMPARE(toolTip(words(), qMax(struck, 0)),
                  struck < 0 ? QString() : entries(words()).at(struck) + u"<br>Not hidden in this puzzle"_s);
+    }
+
+    // What a screen reader is told: a frame, the level options as a group,
+    // the bar named, and the grid as a table of its cells alone, the current
+    // one focused while the grid has the focus, and framed for the eye.
+    void accessibility()
+    {
+        start({u"tac"_s}, 4, 3);
+        generate(tacDraws(4, 3));
+        click("cmdPuzzle");
+        QCOMPARE(QAccessible::queryAccessibleInterface(puzzle())->role(), QAccessible::Window);
+        QAccessibleInterface *band = QAccessible::queryAccessibleInterface(control<QWidget>(puzzle(), "band"));
+        QCOMPARE(QList({int(band->role()), band->childCount()}), QList({int(QAccessible::Grouping), 3}));
+        QCOMPARE(band->text(QAccessible::Name), u"Level of Thought"_s);
+        QCOMPARE(accessibleName(control<QWidget>(puzzle(), "Progress")), u"Progress"_s);
+        QWidget *option = control<QWidget>(puzzle(), "optm");
+        option->setFocus(); // a plain 2 px frame marks the focused option
+        const QImage frame = onScreen(option);
+        const int right = frame.width() - 1, middle = frame.height() / 2;
+        QCOMPARE(QList({frame.pixelColor(right, middle), frame.pixelColor(right - 1, middle),
+                        frame.pixelColor(right - 2, middle)}),
+                 QList({QColor(Qt::black), QColor(Qt::black), QColor(255, 128, 0)}));
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid());
+        QCOMPARE(QList({int(table->role()), table->childCount(), table->tableInterface()->rowCount(),
+                        table->tableInterface()->columnCount()}),
+                 QList({int(QAccessible::Table), 12, 3, 4}));
+        QString letters;
+        for (int i = 0; i < table->childCount(); ++i)
+            letters += table->child(i)->text(QAccessible::Name).leftJustified(1, u'.');
+        QCOMPARE(letters, u"CATBCDEFGHIJ"_s);
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(1, 2);
+        QCOMPARE(QList({cell->tableCellInterface()->rowIndex(), cell->tableCellInterface()->columnIndex()}),
+                 QList({1, 2}));
+        grid()->setCurrentIndex(grid()->model()->index(1, 2));
+        QVERIFY(!cell->state().focused); // the grid has not the focus
+        grid()->setFocus();
+        QVERIFY(cell->state().focused && table->focusChild() == cell);
+        const QRect at = grid()->visualRect(grid()->model()->index(1, 2));
+        QCOMPARE(onScreen(grid()->viewport()).pixelColor(at.left() + 1, at.center().y()), QColor(Qt::black));
     }
 
     // The keyboard: the stops, the keys on each button, and the focus kept on
@@ -322,9 +373,31 @@ private slots:
                               u"lstWerds"_s, u"cmdGenerate"_s}));
         QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"optvs"_s}));
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
+        // Through a run the focus stays on Generate; clicks and keys that come
+        // in meanwhile are not played afterwards.
         program->fakes.random.draws = tacDraws(4, 3);
         program->fakes.random.position = 0;
+        QStringList focusPath;
+        connect(qApp, &QApplication::focusChanged, this,
+                [&](QWidget *, QWidget *now) { focusPath << (now ? now->objectName() : QString()); });
+        int runs = 0;
+        connect(control<QPushButton>(puzzle(), "cmdGenerate"), &QPushButton::clicked, this, [&] { ++runs; });
+        program->fakes.random.onNext = [&] {
+            QWidget *button = control<QWidget>(puzzle(), "cmdGenerate");
+            const QPointF centre(button->width() / 2.0, button->height() / 2.0);
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(button,
+                                            new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+                                                            Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s));
+            QCoreApplication::postEvent(button,
+                                        new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, u" "_s));
+            program->fakes.random.onNext = nullptr;
+        };
         press(Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, 1);
+        QCOMPARE(focusPath.join(u" "), QString());
         QCOMPARE(focused(), u"cmdGenerate"_s);
         QVERIFY(visible("LblDone"));
         QStringList pressed;

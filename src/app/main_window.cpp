@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "platform/message_box.h"
+#include "widgets/accessibility.h"
 #include "widgets/list_box.h"
 #include "widgets/look.h"
 #include "widgets/pictures.h"
@@ -200,6 +201,12 @@ MainWindow::MainWindow(const Platform &platform)
 
     Look::setTabChain({cmdWords, cmdDimensions, cmdAllClear, cmdPrint, cmdExit, cmdAbout, lstWords, hsbLength,
                        vsbHeight, cmdDimDone});
+    Accessibility::makeFrame(this);
+    Accessibility::hideDecorations({imgWordsearch, whiteBar});
+    // The instruction is read with whichever control of the view has the focus.
+    for (QWidget *control :
+         {static_cast<QWidget *>(cmdDimDone), static_cast<QWidget *>(hsbLength), static_cast<QWidget *>(vsbHeight)})
+        control->setAccessibleDescription(lblStuff->text());
     Look::pressButtonsWithEnter(this);
     cmdWords->setFocus();
 
@@ -270,7 +277,8 @@ void MainWindow::cmdDimDone_Click()
 {
     setNormalViewVisible(true);
     lblDimDisplay->setText(dimensionText());
-    cmdWords->setFocus();
+    // Back where the dimension view was entered.
+    cmdDimensions->setFocus();
 }
 
 void MainWindow::dimensions_Change()

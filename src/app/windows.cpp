@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 const char *const centredProperty = "lexmireCentred";
@@ -20,9 +22,13 @@ void centre(QWidget *window)
         return;
     window->ensurePolished();
     window->adjustSize();
+    // Centred, but never past the top or left of the room the desktop leaves:
+    // a window larger than the screen (at a large scale factor) keeps its
+    // title bar, and the start of the window, within reach.
+    const QRect room = screen->availableGeometry();
     QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    frame.moveCenter(room.center());
+    window->move(std::max(frame.left(), room.left()), std::max(frame.top(), room.top()));
 }
 
 } // namespace

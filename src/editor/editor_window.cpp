@@ -6,9 +6,12 @@
 #include "editor/word_sort.h"
 #include "platform/file_dialog.h"
 #include "platform/file_save.h"
+#include "widgets/accessibility.h"
+#include "widgets/announcer.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/list_box.h"
 #include "widgets/look.h"
+#include "widgets/shown_name.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -44,10 +47,9 @@ EditorWindow::EditorWindow(const Platform &platform)
     setFixedSize(Look::px(7320), Look::px(6540));
     Look::applyWindowLook(this);
 
-    Shape1 = new QFrame(this);
+    Accessibility::makeFrame(this);
+    Shape1 = new QFrame(this); // the group of the order options
     Shape2 = new QFrame(this);
-    for (QFrame *shape : {Shape1, Shape2})
-        shape->setStyleSheet(QStringLiteral("background-color: rgb(255,128,0); border: 1px solid rgb(96,48,0);"));
 
     lblalert = new QLabel(this);
     lblalert->setAlignment(Qt::AlignCenter);
@@ -69,6 +71,7 @@ EditorWindow::EditorWindow(const Platform &platform)
     lblcaption2 = new QLabel(QStringLiteral("List of Words"), this);
     lstWord = new EntryListView(this);
     m_model = new WordListModel(this);
+    m_announcer = new Announcer(this);
     lstWord->setModel(m_model);
     lstWord->viewport()->installEventFilter(this);
     txtinput->installEventFilter(this);
@@ -79,12 +82,12 @@ EditorWindow::EditorWindow(const Platform &platform)
     lblnumber->setStyleSheet(QStringLiteral("color: black;"));
     lblcaption3 = new QLabel(QStringLiteral("Sort List by..."), this);
     lblcaption3->setFont(Look::font(QStringLiteral("Arial"), 9, true));
-    optascend1 = new QRadioButton(QStringLiteral("Ascending by 1st Word"), this);
-    optascend2 = new QRadioButton(QStringLiteral("Ascending by 2nd Word"), this);
-    optascendlast = new QRadioButton(QStringLiteral("Ascending by Last Word"), this);
-    optdescend1 = new QRadioButton(QStringLiteral("Descending by 1st Word"), this);
-    optdescend2 = new QRadioButton(QStringLiteral("Descending by 2nd Word"), this);
-    optdescendlast = new QRadioButton(QStringLiteral("Descending by Last Word"), this);
+    optascend1 = new QRadioButton(QStringLiteral("Ascending by 1st Word"), Shape1);
+    optascend2 = new QRadioButton(QStringLiteral("Ascending by 2nd Word"), Shape1);
+    optascendlast = new QRadioButton(QStringLiteral("Ascending by Last Word"), Shape1);
+    optdescend1 = new QRadioButton(QStringLiteral("Descending by 1st Word"), Shape1);
+    optdescend2 = new QRadioButton(QStringLiteral("Descending by 2nd Word"), Shape1);
+    optdescendlast = new QRadioButton(QStringLiteral("Descending by Last Word"), Shape1);
     m_orderGroup = new QButtonGroup(this);
     for (QRadioButton *option : {optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast})
         m_orderGroup->addButton(option);
@@ -99,6 +102,11 @@ EditorWindow::EditorWindow(const Platform &platform)
                     {optascend1, "optascend1"},   {optascend2, "optascend2"},   {optascendlast, "optascendlast"},
                     {optdescend1, "optdescend1"}, {optdescend2, "optdescend2"}, {optdescendlast, "optdescendlast"},
                     {Shape1, "Shape1"},           {Shape2, "Shape2"},           {tmralert, "tmralert"}});
+    Look::makeOrangeShape(Shape1);
+    // A styled frame does not hand the window's face on to what it holds.
+    for (QRadioButton *option : {optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast})
+        option->setFont(font());
+    Look::makeOrangeShape(Shape2);
 
     Look::place(lblalert, 0, 60, 7320, 330);
     Look::place(lblcaption, 240, 450, 3000, 255);
@@ -125,9 +133,10 @@ EditorWindow::EditorWindow(const Platform &platform)
     Look::makeOneTabStop({optascend1, optascend2, optascendlast, optdescend1, optdescend2, optdescendlast});
     txtinput->setAccessibleName(QStringLiteral("Word to add"));
     lstWord->setAccessibleName(QStringLiteral("Word list"));
-    // Named for the line's purpose until the first alert names it with its
-    // message (see Starttimer).
-    lblalert->setAccessibleName(QStringLiteral("Alert line"));
+    Accessibility::makeGroup(Shape1, lblcaption3->text());
+    // The count is read with its caption; the caption and the band behind it
+    // are then only what the eye needs.
+    Accessibility::hideDecorations({Shape2, lblcaption3, lblcaption4});
 
     connect(cmdadd, &QPushButton::clicked, this, &EditorWindow::cmdadd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &EditorWindow::cmdDelete_Click);
@@ -175,22 +184,26 @@ void EditorWindow::Form_Load()
     endAlert();
     cmdadd->setEnabled(!txtinput->text().isEmpty());
     cmdDelete->setEnabled(selectedIndex() >= 0);
+    showCount();
+}
+
+void EditorWindow::showCount()
+{
     lblnumber->setText(QString::number(words().size()));
+    lblnumber->setAccessibleName(lblcaption4->text() + QLatin1Char(' ') + lblnumber->text());
 }
 
 void EditorWindow::Starttimer()
 {
+    startAlert(alertmessage);
+}
+
+void EditorWindow::startAlert(const QString &spoken)
+{
     tmralert->start();
-    // One event per alert for screen readers. A label without a name of its
-    // own announces every change of its text, which would be every blink; as
-    // the line carries the message as its name, the blinking stays silent.
-    if (lblalert->accessibleName() != alertmessage) {
-        lblalert->setAccessibleName(alertmessage);
-    } else {
-        QAccessibleEvent event(lblalert, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
     lblalert->setText(alertmessage);
+    // Spoken once, when it starts: the blinking is for the eye.
+    m_announcer->say(spoken);
 }
 
 void EditorWindow::tmralert_Timer()
@@ -231,6 +244,8 @@ void EditorWindow::cmdadd_Click()
     endAlert();
     bool added = false;
     m_model->appendMany([&](WordList &list) { added = addText(list, txtinput->text()); });
+    // The next word is typed where this one was, whichever way it came in.
+    txtinput->setFocus();
     if (!added) {
         Starttimer();
         return;
@@ -246,7 +261,7 @@ void EditorWindow::txtinput_Change()
 
 void EditorWindow::lstWord_Click()
 {
-    lblnumber->setText(QString::number(words().size()));
+    showCount();
     Form_Load();
 }
 
@@ -255,6 +270,17 @@ void EditorWindow::cmdDelete_Click()
     if (const int index = selectedIndex(); index >= 0) {
         m_model->removeAt(index);
         lstWord->selectionModel()->clear();
+        // The work goes on in the list, at the entry that took the deleted
+        // one's place (or the new last), nothing selected; in an emptied
+        // list, at the input box.
+        const int rows = m_model->rowCount();
+        if (rows > 0) {
+            lstWord->setFocus();
+            lstWord->selectionModel()->setCurrentIndex(lstWord->model()->index(std::min(index, rows - 1), 0),
+                                                       QItemSelectionModel::NoUpdate);
+        } else {
+            txtinput->setFocus();
+        }
     }
     Form_Load();
 }
@@ -320,23 +346,18 @@ void EditorWindow::closeEvent(QCloseEvent *event)
     }
 }
 
-void EditorWindow::reportFailure(const QString &action, const QString &path, const QString &reason)
+void EditorWindow::alertAbout(const QString &before, const QString &path, const QString &after)
 {
-    // The reason is what the user needs, so a long name gives way in its middle.
+    // A long name gives way in its middle: the verb and the reason are what
+    // the user needs, and always show whole.
     const QString name = QFileInfo(path).fileName();
-    const QString full = action + QLatin1Char(' ') + name + QStringLiteral(": ") + reason;
+    const QString full = before + QLatin1Char(' ') + ShownName::of(name) + after;
     const QFontMetrics metrics(lblalert->font());
-    const int room = lblalert->contentsRect().width();
-    QString shown = full;
-    if (metrics.horizontalAdvance(full) > room) {
-        const int rest = metrics.horizontalAdvance(full) - metrics.horizontalAdvance(name);
-        shown = action + QLatin1Char(' ') + metrics.elidedText(name, Qt::ElideMiddle, std::max(room - rest, 0))
-            + QStringLiteral(": ") + reason;
-    }
-    alertmessage = shown;
+    const int room = lblalert->contentsRect().width() - metrics.horizontalAdvance(before + QLatin1Char(' ') + after);
+    alertmessage = before + QLatin1Char(' ') + ShownName::of(name, metrics, std::max(room, 0)) + after;
     alertcount = 0;
-    Starttimer();
-    lblalert->setToolTip(shown == full ? QString() : full.toHtmlEscaped());
+    startAlert(full);
+    lblalert->setToolTip(alertmessage == full ? QString() : full.toHtmlEscaped());
 }
 
 void EditorWindow::cmdLoad_Click()
@@ -347,7 +368,7 @@ void EditorWindow::cmdLoad_Click()
     const BusyCursor busy;
     const WordListFile::ReadResult file = WordListFile::read(path);
     if (!file.error.isEmpty()) {
-        reportFailure(QStringLiteral("Could not load"), path, file.error);
+        alertAbout(QStringLiteral("Could not load"), path, QStringLiteral(": ") + file.error);
         return;
     }
     // Each field passes through the input box and the add checks as a typed
@@ -366,7 +387,8 @@ void EditorWindow::cmdLoad_Click()
         if (leftInBox)
             txtinput->setText(*leftInBox);
         Form_Load();
-        reportFailure(QStringLiteral("Could not load"), path, WordListFile::unterminatedQuoteReason());
+        alertAbout(QStringLiteral("Could not load"), path,
+                   QStringLiteral(": ") + WordListFile::unterminatedQuoteReason());
         return;
     }
     Form_Load();
@@ -378,17 +400,32 @@ void EditorWindow::cmdSave_Click()
     const QString path = m_platform.fileDialog.saveFile(this, QString::fromUtf16(WordListFile::dialogFilter), {}, {});
     if (path.isEmpty())
         return;
-    QString error;
+    const QByteArray bytes = WordListFile::format(entries());
+    // A list that could not be loaded back is not saved.
+    if (bytes.size() > WordListFile::sizeLimit) {
+        alertAbout(QStringLiteral("Could not save"), path, QStringLiteral(": ") + WordListFile::tooLargeReason());
+        return;
+    }
+    FileSave::Result saved;
     {
         const BusyCursor busy;
-        error = FileSave::save(path, WordListFile::format(entries()));
+        saved = FileSave::save(path, bytes);
     }
-    if (!error.isEmpty()) {
-        reportFailure(QStringLiteral("Could not save"), path, error);
+    if (!saved.error.isEmpty()) {
+        alertAbout(QStringLiteral("Could not save"), path, QStringLiteral(": ") + saved.error);
         return;
     }
     txtinput->setText(QString());
     Form_Load();
+    const qsizetype count = entries().size();
+    if (saved.otherNamesKept) {
+        alertAbout(QStringLiteral("Saved"), path, QStringLiteral("; its other names keep the old list"));
+        return;
+    }
+    m_announcer->say(QStringLiteral("Saved %1 %2 to %3")
+                         .arg(count)
+                         .arg(count == 1 ? QStringLiteral("word") : QStringLiteral("words"),
+                              ShownName::of(QFileInfo(path).fileName())));
 }
 
 void EditorWindow::Sortfirst()

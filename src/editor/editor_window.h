@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class Announcer;
 class EntryListView;
 class QButtonGroup;
 class QFrame;
@@ -66,6 +67,8 @@ private:
     int selectedIndex() const;
     // Starts an alert: the alert line shows `alertmessage` and starts blinking.
     void Starttimer();
+    // The same, with `spoken` said to screen readers.
+    void startAlert(const QString &spoken);
     // Ascending by whole entry.
     void Sortfirst();
     // The add's checks and its append to `list`, without touching a widget:
@@ -73,11 +76,15 @@ private:
     bool addText(WordList &list, const QString &text);
     // Stops the blinking and blanks the alert line.
     void endAlert();
-    // A failed load or save on the alert line, as a refusal is reported.
-    void reportFailure(const QString &action, const QString &path, const QString &reason);
+    // What became of a load or save of the file at `path`, on the alert line
+    // as a refusal is reported: `before`, the file's name, `after`.
+    void alertAbout(const QString &before, const QString &path, const QString &after);
+    // The count, shown and named with its caption.
+    void showCount();
 
     const Platform m_platform;
     WordListModel *m_model = nullptr;
+    Announcer *m_announcer = nullptr;
     QButtonGroup *m_orderGroup = nullptr;
     QString alertmessage;
     int alertcount = 0;

@@ -164,7 +164,7 @@ ReadResult read(const QString &path)
         result.error = tr("it is not a regular file");
         return result;
     }
-    const QString tooLarge = tr("it is larger than 16 MB, the limit for a word list");
+    const QString tooLarge = tooLargeReason();
     if (info.size() > sizeLimit) {
         result.error = tooLarge;
         return result;
@@ -190,6 +190,11 @@ ReadResult read(const QString &path)
     else
         result.bytes = std::move(bytes);
     return result;
+}
+
+QString tooLargeReason()
+{
+    return tr("it is larger than 16 MB, the limit for a word list");
 }
 
 QString unterminatedQuoteReason()

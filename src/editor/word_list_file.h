@@ -49,6 +49,9 @@ struct ReadResult
 // ends) is refused before it is opened.
 ReadResult read(const QString &path);
 
+// The reason a load or save reports for a list past sizeLimit.
+QString tooLargeReason();
+
 // The reason a load reports for a quoted field that never closes.
 QString unterminatedQuoteReason();
 

@@ -11,5 +11,7 @@ public:
     virtual void setFontName(const QString &name) = 0;
     virtual void printLine(const QString &line) = 0;
     virtual void printEmptyLine() = 0;
-    virtual void endDocument() = 0;
+    // Ends the job; returns what became of it as the user is to hear it
+    // ("Saved the job to ..."), or nothing when there is nothing to tell.
+    virtual QString endDocument() = 0;
 };

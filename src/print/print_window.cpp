@@ -2,6 +2,8 @@
 
 #include "platform/text_printer.h"
 #include "print/print_layout.h"
+#include "widgets/accessibility.h"
+#include "widgets/announcer.h"
 #include "widgets/look.h"
 #include "widgets/pictures.h"
 
@@ -40,6 +42,9 @@ PrintWindow::PrintWindow(const Platform &platform)
         Look::place(buttons[row], 180, 180 + row * 450, 2745, 375);
     Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide});
     Look::pressButtonsWithEnter(this);
+    m_announcer = new Announcer(this);
+    Accessibility::makeFrame(this);
+    Accessibility::hideDecorations({Image1});
 
     connect(Command1, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
@@ -92,7 +97,8 @@ void PrintWindow::PrintList()
 
 void PrintWindow::endJob()
 {
-    m_platform.printer.endDocument();
+    if (const QString outcome = m_platform.printer.endDocument(); !outcome.isEmpty())
+        m_announcer->say(outcome);
     // A save dialog may have taken the focus; printing leaves this window in front.
     raise();
     activateWindow();

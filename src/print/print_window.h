@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class QLabel;
 class QPushButton;
 
@@ -45,6 +46,7 @@ private:
 
     const Platform m_platform;
     Puzzle m_puzzle;
+    Announcer *m_announcer = nullptr;
 
     QLabel *Image1 = nullptr;
     QPushButton *Command1 = nullptr;

@@ -5,9 +5,11 @@
 #include "platform/message_box.h"
 #include "print/page_layout.h"
 #include "widgets/busy_cursor.h"
+#include "widgets/shown_name.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -46,15 +48,19 @@ QFont fixedPitchFont(const QString &requested)
     return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
+// Long enough for any real path to show whole, short enough for the box.
+constexpr int shownPathLength = 120;
+
 QString printerFailure(const QPrinter &printer)
 {
     return QStringLiteral("The printer %1 could not print the job:\r\nit refused the document.")
-        .arg(printer.printerName());
+        .arg(ShownName::of(printer.printerName(), shownPathLength));
 }
 
 QString pdfFailure(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The PDF file %1 could not be saved:\r\n%2.").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("The PDF file %1 could not be saved:\r\n%2.")
+        .arg(ShownName::of(QDir::toNativeSeparators(path), shownPathLength), reason);
 }
 
 // The paper a PDF reader nearby would print it on.
@@ -72,28 +78,30 @@ QtTextPrinter::QtTextPrinter(MessageBox &messageBox, FileDialog &fileDialog)
 {
 }
 
-void QtTextPrinter::endDocument()
+QString QtTextPrinter::endDocument()
 {
     // The job is taken out first so every way out of here leaves the next one empty.
     const QStringList lines = std::exchange(m_lines, {});
     if (lines.isEmpty())
-        return;
+        return {};
 
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull()) {
         const BusyCursor busy;
         QPrinter printer(defaultPrinter, QPrinter::HighResolution);
         printer.setDocName(documentName);
-        if (!render(printer, lines, m_fontName) || printer.printerState() == QPrinter::Error)
+        if (!render(printer, lines, m_fontName) || printer.printerState() == QPrinter::Error) {
             m_messageBox.show(printerFailure(printer), dialogTitle);
-        return;
+            return {};
+        }
+        return QStringLiteral("Sent the job to %1").arg(ShownName::of(printer.printerName()));
     }
 
     const QString path
         = m_fileDialog.saveFile(nullptr, QStringLiteral("PDF Files (*.pdf)|*.pdf"),
                                 QStringLiteral("No Printer Found - Save the Job as a PDF File"), QStringLiteral("pdf"));
     if (path.isEmpty())
-        return;
+        return {};
     QString failure;
     {
         const BusyCursor busy;
@@ -109,10 +117,13 @@ void QtTextPrinter::endDocument()
             writer.setPageSize(localPaper());
             drawn = render(writer, lines, m_fontName);
         }
-        failure = drawn ? FileSave::save(path, pdf.data()) : QStringLiteral("the document could not be drawn");
+        failure = drawn ? FileSave::save(path, pdf.data()).error : QStringLiteral("the document could not be drawn");
     }
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         m_messageBox.show(pdfFailure(path, failure), dialogTitle);
+        return {};
+    }
+    return QStringLiteral("Saved the job to %1").arg(ShownName::of(QFileInfo(path).fileName()));
 }
 
 bool QtTextPrinter::render(QPagedPaintDevice &device, const QStringList &lines, const QString &fontName)

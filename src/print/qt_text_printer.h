@@ -17,7 +17,7 @@ public:
     void setFontName(const QString &name) override { m_fontName = name; }
     void printLine(const QString &line) override { m_lines.append(line); }
     void printEmptyLine() override { m_lines.append(QString()); }
-    void endDocument() override;
+    QString endDocument() override;
 
     // The one print path, for a printer and a PDF alike: lays `lines` out on
     // `device` (see PageLayout) in a fixed-pitch face standing in for

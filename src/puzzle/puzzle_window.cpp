@@ -2,7 +2,10 @@
 
 #include "platform/random_source.h"
 #include "puzzle/generator.h"
+#include "widgets/accessibility.h"
+#include "widgets/announcer.h"
 #include "widgets/grid_view.h"
+#include "widgets/held_input.h"
 #include "widgets/list_box.h"
 #include "widgets/look.h"
 
@@ -73,14 +76,14 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
     lblGenerating->hide();
     TmrDone = new QTimer(this);
     TmrDone->setInterval(1000);
-    band = new QFrame(this);
-    band->setStyleSheet(QStringLiteral("background-color: rgb(255,128,0); border: 1px solid rgb(96,48,0);"));
-    lblcaption = new QLabel(QStringLiteral("Level of Thought:"), this);
+    band = new QFrame(this); // the group of the level options
+    lblcaption = new QLabel(QStringLiteral("Level of Thought:"), band);
     lblcaption->setFont(Look::font(QStringLiteral("Arial"), 14.25, true, true));
     lblcaption->setStyleSheet(QStringLiteral("color: black;"));
-    optvf = new QRadioButton(QStringLiteral("No Brainer"), this);
-    optm = new QRadioButton(QStringLiteral("Thoughtful"), this);
-    optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), this);
+    optvf = new QRadioButton(QStringLiteral("No Brainer"), band);
+    optm = new QRadioButton(QStringLiteral("Thoughtful"), band);
+    optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), band);
+    m_announcer = new Announcer(this);
 
     Look::setNames({{Progress, "Progress"},
                     {LblDone, "LblDone"},
@@ -122,7 +125,15 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
         {cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
     Look::pressButtonsWithEnter(this);
     Look::makeOneTabStop({optvf, optm, optvs});
+    Look::makeOrangeShape(band);
+    // A styled frame does not hand the window's face on to what it holds.
+    for (QRadioButton *option : {optvf, optm, optvs})
+        option->setFont(font());
     lstWerds->setAccessibleName(QStringLiteral("Words in the puzzle"));
+    Progress->setAccessibleName(QStringLiteral("Progress"));
+    Accessibility::makeFrame(this);
+    Accessibility::makeGroup(band, QStringLiteral("Level of Thought"));
+    Accessibility::hideDecorations({lblcaption}); // the group's name says it
 
     connect(cmdGenerate, &QPushButton::clicked, this, &PuzzleWindow::cmdGenerate_Click);
     connect(cmdPuzzle, &QPushButton::clicked, this, &PuzzleWindow::cmdPuzzle_Click);
@@ -189,7 +200,7 @@ void PuzzleWindow::setWords(const QStringList &words)
 void PuzzleWindow::markWords()
 {
     lstWerds->setMarks(notHiddenMarks(m_words, m_generatedFrom, m_puzzle.used),
-                       QStringLiteral("Not hidden in this puzzle"));
+                       QStringLiteral("Not hidden in this puzzle"), QStringLiteral("not hidden"));
 }
 
 void PuzzleWindow::setButtonRowVisible(bool visible)
@@ -204,8 +215,11 @@ void PuzzleWindow::cmdGenerate_Click()
     m_puzzle.notUsed.clear();
     GrdGridder->clear();
 
-    // Hiding the row moves the focus on; a keyboard user gets it back after the run.
+    // Hiding the row would move the focus on from control to control, each
+    // one spoken; while the run lasts it stays put (see focusNextPrevChild),
+    // and wherever it was, it is given back after.
     QWidget *const focused = focusWidget();
+    m_running = true;
     setButtonRowVisible(false);
     for (QPushButton *button : {cmdPuzzle, cmdAnswer, cmdPrint})
         button->setEnabled(true);
@@ -247,6 +261,7 @@ void PuzzleWindow::cmdGenerate_Click()
         lblNotice->setText(m_words.isEmpty() ? QStringLiteral("The word list is empty.")
                                              : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
         lblNotice->show();
+        m_announcer->say(lblNotice->text());
         endRun(focused);
         return;
     }
@@ -257,6 +272,7 @@ void PuzzleWindow::cmdGenerate_Click()
 
     Progress->hide();
     LblDone->show();
+    m_announcer->say(LblDone->text());
     TmrDone->start();
     endRun(focused);
 }
@@ -265,9 +281,18 @@ void PuzzleWindow::endRun(QWidget *focused)
 {
     setButtonRowVisible(true);
     lblGenerating->hide();
+    m_running = false;
     if (focused)
         focused->setFocus();
     markWords();
+    dropHeldInput();
+}
+
+bool PuzzleWindow::focusNextPrevChild(bool next)
+{
+    // While a run hides the button row, the focus stays on the hidden button
+    // it was on instead of passing over every control on its way back.
+    return m_running || QWidget::focusNextPrevChild(next);
 }
 
 void PuzzleWindow::cmdPuzzle_Click()

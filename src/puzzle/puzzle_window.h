@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class Announcer;
 class GridView;
 class ListBox;
 class QFrame;
@@ -46,6 +47,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void Form_Load();
@@ -78,6 +80,8 @@ private:
     CellGrid m_answerTable;
     // The entries the last Generate worked on: its marks are true of them only.
     std::optional<QStringList> m_generatedFrom;
+    bool m_running = false; // a Generate holds the thread
+    Announcer *m_announcer = nullptr;
 
     QProgressBar *Progress = nullptr;
     QLabel *LblDone = nullptr;

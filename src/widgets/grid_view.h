@@ -36,6 +36,9 @@ public:
     // Many cell writes with one repaint, after which the grid shows `showing`.
     void edit(Showing showing, const std::function<void(CellGrid &)> &change);
 
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
 private:
     void updateName();
 

@@ -1,5 +1,6 @@
 #include "widgets/look.h"
 
+#include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -16,7 +17,12 @@ void setNames(std::initializer_list<std::pair<QObject *, const char *>> controls
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
+    // In the window's own coordinates, whatever the widget sits in: a control
+    // inside a group stands where it would stand without the group.
+    const QRect inWindow(px(left), px(top), px(width), px(height));
+    const QWidget *parent = widget->parentWidget();
+    widget->setGeometry(parent && !parent->isWindow() ? inWindow.translated(-parent->mapTo(parent->window(), QPoint()))
+                                                      : inWindow);
 }
 
 void setTabChain(std::initializer_list<QWidget *> controls)
@@ -65,8 +71,9 @@ void applyWindowLook(QWidget *window)
     // Narrow enough for the captions to fit the twip layouts; a control with a
     // font of its own keeps it.
     window->setFont(font(QStringLiteral("Arial"), 8));
-    // Every rule names the window's own controls (its direct children), so
-    // the dialogs, message boxes and tooltips it opens keep the desktop's look.
+    // Every rule names the window's own controls (its children, and theirs in
+    // a group), so the dialogs, message boxes and tooltips it opens keep the
+    // desktop's look.
     window->setStyleSheet(
         QStringLiteral(
             "QWidget#%1 { background-color: white; }"
@@ -75,10 +82,20 @@ void applyWindowLook(QWidget *window)
             "#%1 > QPushButton:pressed { background-color: rgb(224,112,0); }"
             "#%1 > QPushButton:disabled { color: rgb(128,64,0); }"
             "#%1 > QPushButton:focus { border: 2px solid black; }"
-            "#%1 > QRadioButton { background-color: rgb(255,128,0); color: black; border: 1px solid transparent; }"
-            "#%1 > QRadioButton:focus { border: 1px solid black; }"
-            "#%1 > QLabel { color: rgb(255,128,0); background: transparent; }")
+            // Options stand on the window or in a group on it; the focus frame
+            // is a plain 2 px line, as on the buttons.
+            "#%1 > QRadioButton, #%1 > QFrame > QRadioButton { background-color: rgb(255,128,0); color: black;"
+            " border: 2px solid transparent; }"
+            "#%1 > QRadioButton:focus, #%1 > QFrame > QRadioButton:focus { border: 2px solid black; }"
+            "#%1 > QLabel, #%1 > QFrame > QLabel { color: rgb(255,128,0); background: transparent; }")
             .arg(window->objectName()));
+}
+
+void makeOrangeShape(QFrame *shape)
+{
+    // Named in the rule, so that the controls a shape holds keep their own look.
+    shape->setStyleSheet(QStringLiteral("#%1 { background-color: rgb(255,128,0); border: 1px solid rgb(96,48,0); }")
+                             .arg(shape->objectName()));
 }
 
 void makeRedText(QWidget *widget)

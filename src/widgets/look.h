@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QFrame;
 class QObject;
 class QRadioButton;
 class QWidget;
@@ -25,7 +26,7 @@ constexpr int px(int twips)
 // Gives each control its name (the one tests and screen readers know it by).
 void setNames(std::initializer_list<std::pair<QObject *, const char *>> controls);
 
-// Places a control by its layout in twips.
+// Places a control by its layout in twips, in the window's coordinates.
 void place(QWidget *widget, int left, int top, int width, int height);
 
 // Sets the keyboard order of the controls, first to last.
@@ -44,6 +45,9 @@ QFont font(const QString &family, qreal points, bool bold = false, bool italic =
 // orange faces and whose labels show orange text. The colours are set by style
 // sheet: a palette colour would be shaded by the style.
 void applyWindowLook(QWidget *window);
+
+// A filled orange rectangle with a thin dark outline; `shape` must be named.
+void makeOrangeShape(QFrame *shape);
 
 // Red text, for the list boxes and the editor's input box.
 void makeRedText(QWidget *widget);

@@ -26,7 +26,11 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
     void setFontName(const QString &name) override { fontNames.append(name); }
     void printLine(const QString &line) override { current.append(line); }
     void printEmptyLine() override { current.append(QString()); }
-    void endDocument() override { jobs.append(std::exchange(current, {})); }
+    QString endDocument() override
+    {
+        jobs.append(std::exchange(current, {}));
+        return {};
+    }
     void exitNow() override { onExit(); }
 
     QString answer(QStringList &answers, const QString &dialog)

@@ -18,8 +18,40 @@
 
 using namespace Qt::StringLiterals;
 
+// Notifications as a screen reader hears them: each time one shows, its name.
+namespace {
+class Listener final : public QObject
+{
+public:
+    QStringList heard;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(watched);
+            if (shown && shown->role() == QAccessible::Notification)
+                heard.append(shown->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+Listener &listener()
+{
+    static auto *one = new Listener; // kept: it listens for the whole run
+    return *one;
+}
+} // namespace
+
+QStringList spoken()
+{
+    return std::exchange(listener().heard, {});
+}
+
 Program::Program(bool realPrinter)
 {
+    QCoreApplication::instance()->installEventFilter(&listener());
+    spoken();
     if (realPrinter)
         printer = std::make_unique<QtTextPrinter>(fakes, fakes);
     windows = std::make_unique<Windows>(fakes.platform(printer.get()));
@@ -145,7 +177,7 @@ Seen seen(QWidget *c, const Seen &expected)
             : button  ? button->text()
             : label   ? label->text()
                       : QString(),
-        c->isWindow() ? QRect(QPoint(), c->size()) : c->geometry(),
+        c->isWindow() ? QRect(QPoint(), c->size()) : QRect(c->mapTo(c->window(), QPoint()), c->size()),
         expected.font.isEmpty() ? QString()
                                 : u"%1 %2%3%4"_s.arg(f.family())
                                       .arg(f.pointSizeF())
@@ -215,15 +247,16 @@ QStringList windowsMade()
 static QStringList controlsWhere(QWidget *window, bool (*keep)(QWidget *))
 {
     QStringList names;
-    for (QWidget *child : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (keep(child))
+    for (QWidget *child : window->findChildren<QWidget *>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(u"qt_") && child->window() == window
+            && keep(child))
             names.append(child->objectName());
     names.sort();
     return names;
 }
 QStringList shown(QWidget *window)
 {
-    return controlsWhere(window, [](QWidget *w) { return w->isVisible(); });
+    return controlsWhere(window, [](QWidget *w) { return w->isVisible() && !w->size().isEmpty(); });
 }
 QStringList disabled(QWidget *window)
 {

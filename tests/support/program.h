@@ -83,10 +83,10 @@ void tick(QWidget *window, const char *timer); // as a tick of the window's time
 struct Seen
 {
     QString caption; // a window's title, a button's or a label's text
-    QRect place;
-    QString font; // "Arial 9 bold italic"; lists keep the desktop's
-    QColor face;  // on the screen, just inside its right edge
-    QColor ink;   // the colour its text is drawn in
+    QRect place;     // in the window
+    QString font;    // "Arial 9 bold italic"; lists keep the desktop's
+    QColor face;     // on the screen, just inside its right edge
+    QColor ink;      // the colour its text is drawn in
     friend bool operator==(const Seen &, const Seen &) = default;
 };
 Q_DECLARE_METATYPE(Seen)
@@ -102,6 +102,7 @@ QStringList shown(QWidget *window);                // its visible controls, by n
 QStringList disabled(QWidget *window);             // its disabled controls, by name
 QString focused();                                 // in the window the user works in
 QString accessibleName(QWidget *control);
+QStringList spoken();                                    // what notifications said since the last call
 QStringList tabOrder(int stops, bool backwards = false); // where Tab (Shift+Tab) goes from the focus
 QImage onScreen(QWidget *control);                       // as painted on the screen, not as it would paint now
 int inkedCells(QAbstractItemView *grid);                 // the cells that show a letter on the screen
