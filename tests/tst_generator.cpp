@@ -208,6 +208,11 @@ private slots:
             const auto filled = std::count_if(result.cells.begin(), result.cells.end(), [](char c) { return c; });
             const auto letters = result.placed.join(QString()).size();
             QVERIFY(run % 3 ? filled <= letters : filled == letters); // only No Brainer never shares a cell
+            // Each placement reads its word along its line; each word written has one.
+            for (const Placement &p : result.placements)
+                for (int i = 0; i < p.length; ++i)
+                    QCOMPARE(result.cell(p.row + i * p.rowStep, p.col + i * p.colStep), p.word.at(i).toLatin1());
+            QCOMPARE(result.placements.size(), result.placed.size());
         }
     }
 };

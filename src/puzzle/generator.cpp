@@ -100,7 +100,7 @@ public:
     }
 
     // Attempts until the word is written or the run's attempts are used up.
-    void placeWord(const Word &word, bool first, QStringList &placed, QStringList &notPlaced)
+    void placeWord(const Word &word, bool first, GeneratorResult &result)
     {
         // Only the harder levels push words to cross earlier ones.
         const bool raisesQuota = !first && m_limit > 1500;
@@ -118,15 +118,15 @@ public:
             if (raisesQuota && (quota + 1) * m_attempts < m_limit)
                 quota += pairCount;
             ++m_attempts;
-            const bool wrote = attempt(word.bytes, quota);
+            const bool wrote = attempt(word, quota, result.placements);
             if (quota * m_attempts > m_limit / 2)
                 --quota;
             if (wrote) {
-                placed.append(word.text);
+                result.placed.append(word.text);
                 done = true;
             }
             if (m_attempts > m_limit) {
-                notPlaced.append(word.text);
+                result.notPlaced.append(word.text);
                 done = true;
             }
         }
@@ -138,9 +138,11 @@ public:
     std::vector<char> takeGrid() { return std::move(m_grid); }
 
 private:
-    // One start cell and direction, up to nine passes; true when the word was written.
-    bool attempt(const std::string &word, std::int64_t &quota)
+    // One start cell and direction, up to nine passes; true when the word was
+    // written, and then where it went is recorded, which draws nothing.
+    bool attempt(const Word &placing, std::int64_t &quota, QList<Placement> &placements)
     {
+        const std::string &word = placing.bytes;
         const int x = drawWhole(m_random, m_width);
         const int y = drawWhole(m_random, m_height);
         int d = drawWhole(m_random, 8);
@@ -186,6 +188,7 @@ private:
             if (quota == 0) {
                 for (int i = 0; i < length; ++i)
                     cells[i * step] = word[static_cast<std::size_t>(i)];
+                placements.append({placing.text, y - 1, x - 1, dir.rowStep, dir.colStep, length});
                 return true;
             }
         }
@@ -223,7 +226,7 @@ GeneratorResult generate(const QStringList &entries, int width, int height, std:
     Run run(width, height, attemptLimit, random);
     bool first = true;
     for (const Word &word : words) {
-        run.placeWord(word, first, result.placed, result.notPlaced);
+        run.placeWord(word, first, result);
         first = false;
         if (progress.wordFinished)
             progress.wordFinished();

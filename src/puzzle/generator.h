@@ -23,6 +23,20 @@ struct GeneratorProgress
     std::function<void()> wordFinished;
 };
 
+// Where a placed word lies: its first letter's cell (row, column, from 0),
+// the step from one letter to the next, and its length.
+struct Placement
+{
+    QString word;
+    int row = 0;
+    int col = 0;
+    int rowStep = 0;
+    int colStep = 0;
+    int length = 0;
+
+    friend bool operator==(const Placement &, const Placement &) = default;
+};
+
 struct GeneratorResult
 {
     // Nothing was left to place after preparation (empty list, or every entry
@@ -35,6 +49,9 @@ struct GeneratorResult
     std::vector<char> cells;
     QStringList placed;
     QStringList notPlaced;
+    // Every word written into the grid, in placing order (a word placed in
+    // the very attempt that ended the run is here, and in both lists).
+    QList<Placement> placements;
 
     char cell(int row, int col) const
     {
