@@ -37,8 +37,8 @@ struct BigPuzzle
     explicit BigPuzzle(int count)
     {
         Platform platform = fakes.platform();
-        windows = std::make_unique<Windows>(
-            Platform{platform.messageBox, platform.fileDialog, platform.printer, random, platform.processExit});
+        windows = std::make_unique<Windows>(Platform{platform.messageBox, platform.fileDialog, platform.printer, random,
+                                                     platform.processExit, platform.printerDialogs});
         Windows::show(windows->frmMain());
         enterWords(*windows, distinctEntries(count, 99));
         control<QScrollBar>(windows->frmMain(), "hsbLength")->setValue(100);

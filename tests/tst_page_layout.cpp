@@ -2,14 +2,11 @@
 // for, each section sized to fit the page, the page turned when that gives
 // the grid more room, grid sections kept whole, the key under its puzzle.
 #include "fakes.h"
+#include "pdf.h"
 #include "print/print_layout.h"
 #include "print/qt_text_printer.h"
 #include "puzzle/cell_grid.h"
 
-#include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,37 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct Word // a printed word and its box, in points
-{
-    int page;
-    qreal x, y, right, height;
-    QString text;
-};
-
-// The words of a PDF in reading order, with the pages' sizes.
-QList<Word> readBack(const QString &pdf, QList<QSizeF> *pages = nullptr)
-{
-    QProcess process;
-    process.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
-    process.waitForFinished(60000);
-    static const QRegularExpression item(u"<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">|<word xMin=\"([\\d.]+)\" "
-                                         "yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
-    QList<Word> words;
-    int page = -1;
-    for (const QRegularExpressionMatch &m : item.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
-        if (!m.captured(1).isEmpty()) {
-            ++page;
-            if (pages)
-                pages->append({m.captured(1).toDouble(), m.captured(2).toDouble()});
-            continue;
-        }
-        const qreal top = m.captured(4).toDouble();
-        words.append({page, m.captured(3).toDouble(), top, m.captured(5).toDouble(), m.captured(6).toDouble() - top,
-                      m.captured(7)});
-    }
-    return words;
-}
 
 bool near(qreal a, qreal b, qreal within = 0.05)
 {
@@ -80,7 +46,7 @@ class TestPageLayout : public QObject
 private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() || !QPrinterInfo::defaultPrinter().isNull())
+        if (!canReadPdfs())
             QSKIP("needs pdftotext, and no printer, so that jobs go to PDF files");
     }
 
@@ -121,12 +87,13 @@ private slots:
             + PrintLayout::listSection(words) + QStringList(1)
             + PrintLayout::gridSection(u"Puzzle Key"_s, key, height, width);
         QList<QSizeF> sheets;
-        const QList<Word> printedWords = readBack(printed(lines, u"Ms Sans Serif"_s, u"everything.pdf"_s), &sheets);
+        const QList<PrintedWord> printedWords
+            = readBack(printed(lines, u"Ms Sans Serif"_s, u"everything.pdf"_s), &sheets);
         QCOMPARE(sheets.size(), pages); // a grid section moves to a new page only when it must
         for (const QSizeF &sheet : sheets)
             QCOMPARE(sheet.width() > sheet.height(), landscape);
         // Sort the words into titles, puzzle letters, listed words and key letters.
-        QList<Word> titles, sections[3];
+        QList<PrintedWord> titles, sections[3];
         for (qsizetype i = 0; i < printedWords.size(); ++i) {
             const QString &text = printedWords.at(i).text;
             if (text != u"Puzzle" && text != u"List") {
@@ -142,9 +109,9 @@ private slots:
         QCOMPARE(list.size(), words.size());
         // Titles and words at 12 pt, both grids at the one size that fits a row.
         const qreal twelve = titles.first().height;
-        for (const Word &word : titles + list)
+        for (const PrintedWord &word : titles + list)
             QVERIFY2(near(word.height, twelve), qPrintable(word.text));
-        for (const Word &letter : puzzleLetters + keyLetters)
+        for (const PrintedWord &letter : puzzleLetters + keyLetters)
             QVERIFY2(near(letter.height / twelve * 12, gridPoints), qPrintable(QString::number(letter.height)));
         // Each grid section, title and rows, stands on one page.
         QVERIFY(titles[0].page == puzzleLetters.first().page
@@ -160,7 +127,7 @@ private slots:
                     || near(titles[1].y - puzzleLetters.last().y, 3 * pitch, 0.5));
         }
         const qreal keyTop = titles[2].y + (puzzleLetters.first().y - titles[0].y);
-        for (const Word &letter : keyLetters) {
+        for (const PrintedWord &letter : keyLetters) {
             const int row = int(std::lround((letter.y - keyTop) / pitch));
             const int col
                 = int(std::lround((letter.x - puzzleLetters.first().x) / (puzzleLetters[1].x - puzzleLetters[0].x)));
@@ -173,7 +140,7 @@ private slots:
     void fixedPitchWhateverTheName()
     {
         for (const QString &name : {u"Arial"_s, u"Times New Roman"_s, u"Ms Sans Serif"_s, QString()}) {
-            const QList<Word> words = readBack(printed({u"IIIIIIII"_s, u"WWWWWWWW"_s}, name, u"pitch.pdf"_s));
+            const QList<PrintedWord> words = readBack(printed({u"IIIIIIII"_s, u"WWWWWWWW"_s}, name, u"pitch.pdf"_s));
             QCOMPARE(words.size(), 2);
             QVERIFY2(near(words[0].right - words[0].x, words[1].right - words[1].x, 0.5), qPrintable(name));
         }
@@ -182,11 +149,11 @@ private slots:
     // A line too wide at 4 pt breaks rather than loses its end, inside the margins.
     void longLineBreaksInsideTheMargins()
     {
-        const QList<Word> words = readBack(printed({QString(400, u'M')}, u"Ms Sans Serif"_s, u"line.pdf"_s));
+        const QList<PrintedWord> words = readBack(printed({QString(400, u'M')}, u"Ms Sans Serif"_s, u"line.pdf"_s));
         QCOMPARE(words.size(), 2);
         QCOMPARE(words[0].text + words[1].text, QString(400, u'M'));
         const qreal margin = 15 / 25.4 * 72; // 15 mm in points
-        for (const Word &word : words)
+        for (const PrintedWord &word : words)
             QVERIFY(word.x >= margin - 0.5 && word.right <= 595.3 - margin + 0.5 && word.y >= margin - 0.5
                     && near(word.height / 1.164, 4.0)); // the glyph box of this face at 4 pt, on A4
     }

@@ -1,6 +1,8 @@
 // The print window: its controls, the five jobs line by line, the way back,
 // and the real printer's path to a PDF file: saved, cancelled, failed.
+#include "pdf.h"
 #include "print/qt_text_printer.h"
+#include "print/worksheet_window.h"
 #include "program.h"
 
 #include <QAbstractItemView>
@@ -16,14 +18,6 @@ namespace {
 const QColor orange(255, 128, 0), black(Qt::black);
 const QString everything = u"Puzzle//C A T /B C D /E F G ///List of Words//TAC//Puzzle Key//C A T /      /      "_s;
 
-// The text of a PDF, or "" when there is none.
-QString pdfText(const QString &path)
-{
-    QProcess process;
-    process.start(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s});
-    process.waitForFinished(60000);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
 } // namespace
 
 class TestPrintWindow : public QObject
@@ -74,15 +68,16 @@ private slots:
     void controls_data()
     {
         QTest::addColumn<Seen>("expected");
-        QTest::newRow("frmPrint") << Seen{u"Lexmire - Print Options"_s, {0, 0, 207, 201}, u"Arial 8"_s, {}, black};
-        QTest::newRow("Image1") << Seen{{}, {0, 0, 207, 201}, u"Arial 8"_s, {}, orange};
+        QTest::newRow("frmPrint") << Seen{u"Lexmire - Print Options"_s, {0, 0, 207, 231}, u"Arial 8"_s, {}, black};
+        QTest::newRow("Image1") << Seen{{}, {0, 0, 207, 231}, u"Arial 8"_s, {}, orange};
         const char *buttons[][2] = {{"Command1", "Print Everything"},
                                     {"Command2", "Print Key Only"},
                                     {"Command3", "Print List Only"},
                                     {"Command4", "Print Puzzle Only"},
                                     {"Command5", "Print Puzzle and List Only"},
-                                    {"cmdhide", "Back to Display/Print"}};
-        for (int i = 0; i < 6; ++i)
+                                    {"cmdhide", "Back to Display/Print"},
+                                    {"cmdWorksheet", "Worksheet..."}};
+        for (int i = 0; i < 7; ++i)
             QTest::newRow(buttons[i][0]) << Seen{
                 QString::fromLatin1(buttons[i][1]), {12, 12 + 30 * i, 183, 25}, u"Arial 8"_s, orange, black};
     }
@@ -137,20 +132,26 @@ private slots:
     void navigation()
     {
         QCOMPARE(focused(), u"Command1"_s);
-        QCOMPARE(
-            tabOrder(6),
-            QStringList({u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"cmdhide"_s, u"Command1"_s}));
+        QCOMPARE(tabOrder(7),
+                 QStringList({u"Command2"_s, u"Command3"_s, u"Command4"_s, u"Command5"_s, u"cmdhide"_s,
+                              u"cmdWorksheet"_s, u"Command1"_s}));
         QStringList pressed;
         for (QPushButton *button : print()->findChildren<QPushButton *>())
             connect(button, &QPushButton::clicked, this, [&pressed, button] { pressed << button->objectName(); });
-        for (const char *button : {"Command3", "cmdhide"})
+        for (const char *button : {"Command3", "cmdhide", "cmdWorksheet"})
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+                if (program->windows->frmWorksheet()->isVisible())
+                    ::click(program->windows->frmWorksheet(), "cmdBack");
                 if (!print()->isVisible())
                     ::click(program->puzzle(), "cmdPrint");
                 control<QWidget>(print(), button)->setFocus();
                 press(key);
             }
-        QCOMPARE(pressed.join(u' '), u"Command3 Command3 Command3 cmdhide cmdhide cmdhide"_s);
+        QCOMPARE(pressed.join(u' '),
+                 u"Command3 Command3 Command3 cmdhide cmdhide cmdhide cmdWorksheet cmdWorksheet "
+                 "cmdWorksheet"_s);
+        ::click(program->windows->frmWorksheet(), "cmdBack");
+        ::click(print(), "cmdhide");
         QVERIFY(program->puzzle()->isVisible() && !print()->isVisible());
         ::click(program->puzzle(), "cmdPrint");
         closeFromTitleBar(print()); // a window manager's close goes back too
@@ -161,7 +162,7 @@ private slots:
     // drops the job, and a failure is told, in a box of its own.
     void toPdf()
     {
-        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty() || !QPrinterInfo::defaultPrinter().isNull())
+        if (!canReadPdfs())
             QSKIP("needs pdftotext, and no printer, so that jobs go to PDF files");
         FakePlatform &fakes = program->fakes;
         fakes.saveAnswers << program->path(u"everything.pdf"_s);
@@ -170,14 +171,14 @@ private slots:
         QCOMPARE(spoken(), QStringList({u"Saved the job to \u2068everything.pdf\u2069"_s}));
         QCOMPARE(fakes.dialogs,
                  QStringList({u"PDF Files (*.pdf)|*.pdf|No Printer Found - Save the Job as a PDF File|pdf"_s}));
-        QCOMPARE(pdfText(program->path(u"everything.pdf"_s)),
+        QCOMPARE(printedText(program->path(u"everything.pdf"_s)),
                  u"Puzzle C A T B C D E F G List of Words TAC Puzzle Key C A T"_s);
         click("Command2"); // cancelled: no file, no box, nothing said, and nothing left for the next job
         QCOMPARE(spoken(), QStringList());
         fakes.saveAnswers << program->path(u"list.pdf"_s);
         click("Command3");
         QCOMPARE(spoken(), QStringList({u"Saved the job to \u2068list.pdf\u2069"_s}));
-        QCOMPARE(pdfText(program->path(u"list.pdf"_s)), u"List of Words TAC"_s);
+        QCOMPARE(printedText(program->path(u"list.pdf"_s)), u"List of Words TAC"_s);
         QCOMPARE(fakes.shown, QStringList());
         fakes.saveAnswers << program->path(u"none/x.pdf"_s);
         click("Command4");

@@ -4,6 +4,7 @@
 #include "editor/editor_window.h"
 #include "platform/process_exit.h"
 #include "print/print_window.h"
+#include "print/worksheet_window.h"
 #include "puzzle/puzzle_window.h"
 
 #include <QGuiApplication>
@@ -107,7 +108,26 @@ PrintWindow *Windows::frmPrint()
         show(frmDisplay());
         m_print->hide();
     });
+    QObject::connect(print, &PrintWindow::worksheetRequested, print, [this] {
+        WorksheetWindow *worksheet = frmWorksheet();
+        show(worksheet);
+        worksheet->takePuzzle(frmDisplay()->puzzle());
+        m_print->hide();
+    });
     return print;
+}
+
+WorksheetWindow *Windows::frmWorksheet()
+{
+    if (m_worksheet)
+        return m_worksheet.get();
+    m_worksheet = std::make_unique<WorksheetWindow>(m_platform);
+    WorksheetWindow *worksheet = m_worksheet.get();
+    QObject::connect(worksheet, &WorksheetWindow::backToPrint, worksheet, [this] {
+        show(frmPrint());
+        m_worksheet->hide();
+    });
+    return worksheet;
 }
 
 void Windows::show(QWidget *window)
@@ -133,6 +153,8 @@ void Windows::exitApplication()
         m_edit->close();
     if (m_print)
         m_print->close();
+    if (m_worksheet)
+        m_worksheet->close();
     if (m_main)
         m_main->close();
     m_platform.processExit.exitNow();

@@ -8,6 +8,7 @@ class EditorWindow;
 class MainWindow;
 class PrintWindow;
 class PuzzleWindow;
+class WorksheetWindow;
 class QWidget;
 
 // The four windows, each a single instance created - and its Form_Load run -
@@ -27,12 +28,13 @@ public:
     EditorWindow *frmEdit();
     PuzzleWindow *frmDisplay();
     PrintWindow *frmPrint();
+    WorksheetWindow *frmWorksheet();
 
     // Shows a top-level window modeless and ownerless, centred the first time.
     static void show(QWidget *window);
 
-    // Closes the puzzle window, the editor, the print window and the main
-    // window, in that order, then ends the program. Runs at most once.
+    // Closes the puzzle window, the editor, the print window, the worksheet
+    // and the main window, in that order, then ends the program. Runs at most once.
     void exitApplication();
 
 private:
@@ -41,5 +43,6 @@ private:
     std::unique_ptr<EditorWindow> m_edit;
     std::unique_ptr<PuzzleWindow> m_display;
     std::unique_ptr<PrintWindow> m_print;
+    std::unique_ptr<WorksheetWindow> m_worksheet;
     bool m_exiting = false;
 };

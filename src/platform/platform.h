@@ -2,6 +2,7 @@
 
 class FileDialog;
 class MessageBox;
+class PrinterDialogs;
 class ProcessExit;
 class RandomSource;
 class TextPrinter;
@@ -15,4 +16,5 @@ struct Platform
     TextPrinter &printer;
     RandomSource &random;
     ProcessExit &processExit;
+    PrinterDialogs &printerDialogs;
 };

@@ -16,7 +16,8 @@ PrintWindow::PrintWindow(const Platform &platform)
 {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Lexmire - Print Options"));
-    setFixedSize(Look::px(3105), Look::px(3015));
+    // One row taller than the five jobs and the way back: the worksheet's button.
+    setFixedSize(Look::px(3105), Look::px(3465));
     Look::applyWindowLook(this);
 
     Image1 = new QLabel(this);
@@ -28,19 +29,21 @@ PrintWindow::PrintWindow(const Platform &platform)
     Command4 = new QPushButton(QStringLiteral("Print Puzzle Only"), this);
     Command5 = new QPushButton(QStringLiteral("Print Puzzle and List Only"), this);
     cmdhide = new QPushButton(QStringLiteral("Back to Display/Print"), this);
+    cmdWorksheet = new QPushButton(QStringLiteral("Worksheet..."), this);
     Look::setNames({{Image1, "Image1"},
                     {Command1, "Command1"},
                     {Command2, "Command2"},
                     {Command3, "Command3"},
                     {Command4, "Command4"},
                     {Command5, "Command5"},
-                    {cmdhide, "cmdhide"}});
+                    {cmdhide, "cmdhide"},
+                    {cmdWorksheet, "cmdWorksheet"}});
 
     // One column of buttons of one size.
-    const QList<QPushButton *> buttons{Command1, Command2, Command3, Command4, Command5, cmdhide};
+    const QList<QPushButton *> buttons{Command1, Command2, Command3, Command4, Command5, cmdhide, cmdWorksheet};
     for (int row = 0; row < buttons.size(); ++row)
         Look::place(buttons[row], 180, 180 + row * 450, 2745, 375);
-    Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide});
+    Look::setTabChain({Command1, Command2, Command3, Command4, Command5, cmdhide, cmdWorksheet});
     Look::pressButtonsWithEnter(this);
     m_announcer = new Announcer(this);
     Accessibility::makeFrame(this);
@@ -52,6 +55,7 @@ PrintWindow::PrintWindow(const Platform &platform)
     connect(Command4, &QPushButton::clicked, this, &PrintWindow::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &PrintWindow::Command5_Click);
     connect(cmdhide, &QPushButton::clicked, this, &PrintWindow::cmdhide_Click);
+    connect(cmdWorksheet, &QPushButton::clicked, this, &PrintWindow::worksheetRequested);
 
     // Set once for the life of the program.
     m_platform.printer.setFontName(QStringLiteral("Ms Sans Serif"));

@@ -23,6 +23,8 @@ public:
 signals:
     // "Back to Display/Print": the puzzle window is to be shown, then this one hidden.
     void backToPuzzle();
+    // "Worksheet...": the worksheet window is to be shown, then this one hidden.
+    void worksheetRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,4 +57,5 @@ private:
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
     QPushButton *cmdhide = nullptr;
+    QPushButton *cmdWorksheet = nullptr;
 };

@@ -1,23 +1,26 @@
 #pragma once
 
 #include "puzzle/cell_grid.h"
+#include "puzzle/generator.h"
 
 #include <QStringList>
 
 #include <optional>
 
 class RandomSource;
-struct GeneratorResult;
 
 // A finished puzzle, as it is shown and printed: the puzzle grid (a capital
 // letter in every cell), the answer grid (the placed words' letters, empty
-// elsewhere), and the words placed and given up.
+// elsewhere), the words placed and given up, where each placed word lies,
+// and the entries it was made from, as the list showed them.
 struct Puzzle
 {
     CellGrid grid;
     CellGrid answer;
     QStringList used;    // placed, in placing order
     QStringList notUsed; // given up
+    QList<Placement> placements;
+    QStringList entries;
 
     int width() const { return grid.cols(); }
     int height() const { return grid.rows(); }

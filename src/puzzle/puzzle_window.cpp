@@ -249,6 +249,7 @@ void PuzzleWindow::cmdGenerate_Click()
         }
     };
     m_generatedFrom = m_words;
+    m_puzzle.entries = m_words;
     const int width = m_dimensions.width();
     const int height = m_dimensions.height();
     const GeneratorResult result = generate(m_words, width, height, attemptLimit(), m_platform.random, progress);
@@ -268,6 +269,7 @@ void PuzzleWindow::cmdGenerate_Click()
     Progress->setValue(finished);
     m_puzzle.used = result.placed;
     m_puzzle.notUsed = result.notPlaced;
+    m_puzzle.placements = result.placements;
     PuzzleFill::fill(result, m_platform.random, m_answerTable, m_puzzle.answer, m_puzzle.grid);
 
     Progress->hide();

@@ -4,6 +4,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/printer_dialogs.h"
 #include "platform/process_exit.h"
 #include "platform/text_printer.h"
 
@@ -15,7 +16,7 @@
 
 // Records what the program would have shown or done, and answers its dialogs
 // from queues: each dialog takes the next queued path ("" when none: a cancel).
-struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
+struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, PrinterDialogs
 {
     void show(const QString &text, const QString &title) override { shown.append(title + u'|' + text); }
     QString openFile(QWidget *, const QString &filter) override { return answer(openAnswers, filter); }
@@ -32,6 +33,16 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
         return {};
     }
     void exitNow() override { onExit(); }
+    // The printer dialogs answer through `setUp`: it may change the printer,
+    // and says whether the user accepted; none set is a cancel.
+    bool pageSetup(QPrinter &printer, QWidget *) override
+    {
+        return dialogs.append(QStringLiteral("page setup")), setUp && setUp(printer);
+    }
+    bool choosePrinter(QPrinter &printer, QWidget *) override
+    {
+        return dialogs.append(QStringLiteral("printer")), setUp && setUp(printer);
+    }
 
     QString answer(QStringList &answers, const QString &dialog)
     {
@@ -41,7 +52,7 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
     // `printer`, if given, stands in for this one's recording.
     Platform platform(TextPrinter *printer = nullptr)
     {
-        return {*this, *this, printer ? *printer : *this, random, *this};
+        return {*this, *this, printer ? *printer : *this, random, *this, *this};
     }
 
     QStringList shown; // "title|text" of each message box
@@ -50,5 +61,6 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit
     QStringList fontNames, current;
     QList<QStringList> jobs; // one per endDocument()
     std::function<void()> onExit = [] {};
+    std::function<bool(QPrinter &)> setUp;
     ScriptedRandom random;
 };
