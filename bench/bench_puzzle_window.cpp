@@ -38,7 +38,7 @@ struct BigPuzzle
     {
         Platform platform = fakes.platform();
         windows = std::make_unique<Windows>(Platform{platform.messageBox, platform.fileDialog, platform.printer, random,
-                                                     platform.processExit, platform.printerDialogs});
+                                                     platform.processExit, platform.dialogs});
         Windows::show(windows->frmMain());
         enterWords(*windows, distinctEntries(count, 99));
         control<QScrollBar>(windows->frmMain(), "hsbLength")->setValue(100);

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     QtPlatform qt;
     NoExit noExit;
     const Platform real = qt.platform();
-    Windows windows(Platform{real.messageBox, real.fileDialog, real.printer, real.random, noExit, real.printerDialogs});
+    Windows windows(Platform{real.messageBox, real.fileDialog, real.printer, real.random, noExit, real.dialogs});
     MainWindow *main = windows.frmMain();
     Windows::show(main);
     if (!QTest::qWaitForWindowExposed(main))

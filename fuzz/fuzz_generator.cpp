@@ -49,6 +49,8 @@ public:
         return static_cast<float>(mix() >> 40) * 0x1.0p-24f;
     }
     void reseedFromTimeOfDay() override { FUZZ_CHECK(false); }
+    quint32 freshNumber() override { return 1; }
+    void seed(quint32) override { FUZZ_CHECK(false); }
 
     std::int64_t count = 0;
 

@@ -1,16 +1,9 @@
-// Word-list files: bytes in, fields out, the bytes a list is saved as, and
-// what a read refuses before it opens anything.
+// Word-list files: bytes in, fields out, and the bytes a list is saved as.
 #include "editor/word_list_file.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <future>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -59,48 +52,6 @@ private slots:
         QCOMPARE(result.fields, fields);
         QCOMPARE(!result.unterminatedQuote, closed);
         QCOMPARE(WordListFile::format(fields) == bytes, written);
-    }
-
-    void readRefusesAllButSmallRegularFiles()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
-        const QByteArray fifo = QFile::encodeName(dir.filePath(u"fifo"_s));
-        QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
-        for (const auto &[name, size] : {std::pair(u"limit.lx"_s, 16 << 20), std::pair(u"over.lx"_s, (16 << 20) + 1),
-                                         std::pair(u"words.lx"_s, 0)}) {
-            QFile file(dir.filePath(name)); // sparse: no disk used
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size) && file.write("\"CAT\"") == 5);
-        }
-        const QString notRegular = u"it is not a regular file"_s;
-        // "*": whatever the system says. Opening a FIFO waits for a writer (the
-        // watchdog is one, after 2 s); /dev/zero never ends.
-        const std::pair<QString, QString> reads[] = {
-            {u"words.lx"_s, {}},
-            {u"limit.lx"_s, {}},
-            {u"missing.lx"_s, u"*"_s},
-            {u"folder"_s, u"it is a folder"_s},
-            {u"over.lx"_s, u"it is larger than 16 MB, the limit for a word list"_s},
-            {u"fifo"_s, notRegular},
-            {u"/dev/zero"_s, notRegular},
-            {u"/dev/null"_s, notRegular},
-        };
-        for (const auto &[name, error] : reads) {
-            const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
-            std::promise<void> done;
-            auto watchdog = std::async(std::launch::async, [&, finished = done.get_future()] {
-                if (finished.wait_for(std::chrono::seconds(2)) == std::future_status::ready)
-                    return true;
-                ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
-                return false;
-            });
-            const WordListFile::ReadResult result = WordListFile::read(path);
-            done.set_value();
-            QVERIFY2(watchdog.get(), "the read waited for a writer");
-            QCOMPARE(error == u"*"_s && !result.error.isEmpty() ? error : result.error, error);
-            QFile file(path);
-            QCOMPARE(result.bytes, error.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        }
     }
 };
 

@@ -3,7 +3,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "platform/printer_dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/process_exit.h"
 #include "platform/random_source.h"
 #include "print/qt_text_printer.h"
@@ -16,7 +16,7 @@ struct QtPlatform
     QtTextPrinter printer{messageBox, fileDialog};
     ClockSeededRandom random;
     QtProcessExit processExit;
-    QtPrinterDialogs printerDialogs;
+    QtDialogs dialogs;
 
-    Platform platform() { return Platform{messageBox, fileDialog, printer, random, processExit, printerDialogs}; }
+    Platform platform() { return Platform{messageBox, fileDialog, printer, random, processExit, dialogs}; }
 };

@@ -5,6 +5,7 @@
 #include "editor/word_rules.h"
 #include "editor/word_sort.h"
 #include "platform/file_dialog.h"
+#include "platform/file_read.h"
 #include "platform/file_save.h"
 #include "widgets/accessibility.h"
 #include "widgets/announcer.h"
@@ -366,9 +367,10 @@ void EditorWindow::cmdLoad_Click()
     if (path.isEmpty())
         return;
     const BusyCursor busy;
-    const WordListFile::ReadResult file = WordListFile::read(path);
-    if (!file.error.isEmpty()) {
-        alertAbout(QStringLiteral("Could not load"), path, QStringLiteral(": ") + file.error);
+    const FileRead::Result file = FileRead::read(path, WordListFile::sizeLimit);
+    if (file.tooLarge || !file.error.isEmpty()) {
+        alertAbout(QStringLiteral("Could not load"), path,
+                   QStringLiteral(": ") + (file.tooLarge ? WordListFile::tooLargeReason() : file.error));
         return;
     }
     // Each field passes through the input box and the add checks as a typed

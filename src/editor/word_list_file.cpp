@@ -1,8 +1,6 @@
 #include "editor/word_list_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -148,48 +146,6 @@ QByteArray format(const QStringList &entries)
         bytes += "\r\n";
     }
     return bytes;
-}
-
-ReadResult read(const QString &path)
-{
-    ReadResult result;
-    // Decided from the file's type before any open: opening a FIFO blocks
-    // until something writes to it, and a device may never end.
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        result.error = tr("it is a folder");
-        return result;
-    }
-    if (info.exists() && !info.isFile()) {
-        result.error = tr("it is not a regular file");
-        return result;
-    }
-    const QString tooLarge = tooLargeReason();
-    if (info.size() > sizeLimit) {
-        result.error = tooLarge;
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    // Some files report a false size (those under /proc say 0), so the limit
-    // holds for what is read too: never more than one byte past it.
-    QByteArray bytes;
-    for (qint64 room = sizeLimit + 1; room > 0; room = sizeLimit + 1 - bytes.size()) {
-        const QByteArray chunk = file.read(std::min<qint64>(room, 1 << 20));
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    if (file.error() != QFileDevice::NoError)
-        result.error = file.errorString();
-    else if (bytes.size() > sizeLimit)
-        result.error = tooLarge;
-    else
-        result.bytes = std::move(bytes);
-    return result;
 }
 
 QString tooLargeReason()

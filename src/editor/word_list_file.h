@@ -38,17 +38,6 @@ ParseResult parse(const QByteArray &bytes);
 // Per entry: a quote, the entry, a quote, CR LF. An empty list is 0 bytes.
 QByteArray format(const QStringList &entries);
 
-struct ReadResult
-{
-    QByteArray bytes;
-    QString error; // empty on success; then `bytes` is empty
-};
-
-// Reads the whole file at `path`. Only a regular file within sizeLimit is
-// read: anything else (a folder, a FIFO that would block, a device that never
-// ends) is refused before it is opened.
-ReadResult read(const QString &path);
-
 // The reason a load or save reports for a list past sizeLimit.
 QString tooLargeReason();
 

@@ -2,7 +2,7 @@
 
 class FileDialog;
 class MessageBox;
-class PrinterDialogs;
+class Dialogs;
 class ProcessExit;
 class RandomSource;
 class TextPrinter;
@@ -16,5 +16,5 @@ struct Platform
     TextPrinter &printer;
     RandomSource &random;
     ProcessExit &processExit;
-    PrinterDialogs &printerDialogs;
+    Dialogs &dialogs;
 };

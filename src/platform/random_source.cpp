@@ -1,5 +1,6 @@
 #include "platform/random_source.h"
 
+#include <QRandomGenerator>
 #include <QTime>
 
 #include <bit>
@@ -20,6 +21,18 @@ float ClockSeededRandom::next()
 void ClockSeededRandom::reseedFromTimeOfDay()
 {
     reseed(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+quint32 ClockSeededRandom::freshNumber()
+{
+    // Apart from the draws, so that picking a number draws nothing of a puzzle's.
+    return QRandomGenerator::global()->bounded(1u, lastPuzzleNumber + 1);
+}
+
+void ClockSeededRandom::seed(quint32 number)
+{
+    std::seed_seq seq{number};
+    m_engine.seed(seq);
 }
 
 void ClockSeededRandom::reseed(double secondsSinceMidnight)

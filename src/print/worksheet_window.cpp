@@ -3,7 +3,7 @@
 #include "platform/file_dialog.h"
 #include "platform/file_save.h"
 #include "platform/message_box.h"
-#include "platform/printer_dialogs.h"
+#include "platform/dialogs.h"
 #include "print/worksheet_pages.h"
 #include "widgets/accessibility.h"
 #include "widgets/announcer.h"
@@ -239,7 +239,7 @@ void WorksheetWindow::saveChoices() const
 
 void WorksheetWindow::cmdPageSetup_Click()
 {
-    if (m_platform.printerDialogs.pageSetup(m_printer, this)) {
+    if (m_platform.dialogs.pageSetup(m_printer, this)) {
         saveChoices();
         redraw();
     }
@@ -250,7 +250,7 @@ void WorksheetWindow::cmdPrintWorksheet_Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(m_printer.pageLayout());
     printer.setDocName(QStringLiteral("Lexmire worksheet"));
-    if (!m_platform.printerDialogs.choosePrinter(printer, this))
+    if (!m_platform.dialogs.choosePrinter(printer, this))
         return;
     bool printed = false;
     {

@@ -21,6 +21,8 @@ struct Puzzle
     QStringList notUsed; // given up
     QList<Placement> placements;
     QStringList entries;
+    quint32 number = 0; // the puzzle number that makes it again; 0 before the first Generate
+    QString level;      // the level of thought it was made at, as its option reads
 
     int width() const { return grid.cols(); }
     int height() const { return grid.rows(); }

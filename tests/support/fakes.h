@@ -4,7 +4,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "platform/printer_dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/process_exit.h"
 #include "platform/text_printer.h"
 
@@ -12,11 +12,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 // Records what the program would have shown or done, and answers its dialogs
 // from queues: each dialog takes the next queued path ("" when none: a cancel).
-struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, PrinterDialogs
+struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Dialogs
 {
     void show(const QString &text, const QString &title) override { shown.append(title + u'|' + text); }
     QString openFile(QWidget *, const QString &filter) override { return answer(openAnswers, filter); }
@@ -43,6 +44,19 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Pr
     {
         return dialogs.append(QStringLiteral("printer")), setUp && setUp(printer);
     }
+    // Each takes the next queued answer; none queued is a cancel.
+    std::optional<quint32> askNumber(QWidget *, const QString &title, const QString &label, quint32, quint32) override
+    {
+        dialogs.append(title + u'|' + label);
+        return numberAnswers.isEmpty() ? std::nullopt : std::optional(numberAnswers.takeFirst());
+    }
+    std::optional<QStringList> editWords(QWidget *, const QString &title, const QString &label,
+                                         const QStringList &words) override
+    {
+        dialogs.append(title + u'|' + label);
+        offeredWords = words;
+        return wordAnswers.isEmpty() ? std::nullopt : std::optional(wordAnswers.takeFirst());
+    }
 
     QString answer(QStringList &answers, const QString &dialog)
     {
@@ -57,6 +71,9 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Pr
 
     QStringList shown; // "title|text" of each message box
     QStringList openAnswers, saveAnswers;
+    QList<quint32> numberAnswers;
+    QList<QStringList> wordAnswers;
+    QStringList offeredWords; // what the last word list dialog offered
     QStringList dialogs; // each one's filter, and a save dialog's "|title|default suffix"
     QStringList fontNames, current;
     QList<QStringList> jobs; // one per endDocument()

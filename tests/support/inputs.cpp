@@ -11,6 +11,15 @@ float ScriptedRandom::next()
     return position++ < draws.size() ? draws[position - 1] : 0.0f;
 }
 
+void ScriptedRandom::seed(quint32 number)
+{
+    seeds.append(number);
+    if (seeded) {
+        draws = seeded(number);
+        position = 0;
+    }
+}
+
 float drawFor(int k, int n)
 {
     // The middle of the k-th of n equal slices of [0, 1).

@@ -16,12 +16,18 @@ class ScriptedRandom final : public RandomSource
 public:
     float next() override;
     void reseedFromTimeOfDay() override { ++reseeds; }
+    // Numbers 1, 2, 3, ...; seeding with one plays `seeded(number)` from its start, if set.
+    quint32 freshNumber() override { return ++numbers; }
+    void seed(quint32 number) override;
 
     std::vector<float> draws;
     std::size_t position = 0;
     // Called at every draw: a window can be looked at while a run holds the thread.
     std::function<void()> onNext;
     int reseeds = 0;
+    quint32 numbers = 0;
+    QList<quint32> seeds;
+    std::function<std::vector<float>(quint32)> seeded;
 };
 
 // The draw that makes floor(r * n + 1) == k.

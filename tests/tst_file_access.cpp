@@ -1,5 +1,7 @@
-// Saves land whole or change nothing: the old file stays byte for byte after
-// any failure, a new one leaves nothing behind, and the reason is told.
+// Files read and saved: a read takes only a regular file within its limit;
+// a save lands whole or changes nothing, the old file byte for byte after any
+// failure, a new one leaving nothing behind, and the reason is told.
+#include "platform/file_read.h"
 #include "platform/file_save.h"
 
 #include <QDir>
@@ -7,6 +9,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <future>
+
+#include <fcntl.h>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -44,7 +49,7 @@ private:
 };
 } // namespace
 
-class TestFileSave : public QObject
+class TestFileAccess : public QObject
 {
     Q_OBJECT
 
@@ -67,6 +72,50 @@ private slots:
         const QByteArray bytes("\"CAT\"\r\n\"NEW YORK\"\r\n");
         QCOMPARE(FileSave::writeAll(device, bytes), reason);
         QCOMPARE(device.written, bytes.left(room));
+    }
+
+    // Only a regular file within the limit is read; the rest is refused unopened.
+    void readRefusesAllButSmallRegularFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+        const QByteArray fifo = QFile::encodeName(dir.filePath(u"fifo"_s));
+        QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+        for (const auto &[name, size] : {std::pair(u"limit.lx"_s, 16 << 20), std::pair(u"over.lx"_s, (16 << 20) + 1),
+                                         std::pair(u"words.lx"_s, 0)}) {
+            QFile file(dir.filePath(name)); // sparse: no disk used
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size) && file.write("\"CAT\"") == 5);
+        }
+        const QString notRegular = u"it is not a regular file"_s;
+        // "*": whatever the system says. Opening a FIFO waits for a writer (the
+        // watchdog is one, after 2 s); /dev/zero never ends.
+        const std::pair<QString, QString> reads[] = {
+            {u"words.lx"_s, {}},
+            {u"limit.lx"_s, {}},
+            {u"missing.lx"_s, u"*"_s},
+            {u"folder"_s, u"it is a folder"_s},
+            {u"over.lx"_s, u"too large"_s},
+            {u"fifo"_s, notRegular},
+            {u"/dev/zero"_s, notRegular},
+            {u"/dev/null"_s, notRegular},
+        };
+        for (const auto &[name, error] : reads) {
+            const QString path = name.startsWith(u'/') ? name : dir.filePath(name);
+            std::promise<void> done;
+            auto watchdog = std::async(std::launch::async, [&, finished = done.get_future()] {
+                if (finished.wait_for(std::chrono::seconds(2)) == std::future_status::ready)
+                    return true;
+                ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+                return false;
+            });
+            const FileRead::Result result = FileRead::read(path, 16 << 20);
+            done.set_value();
+            QVERIFY2(watchdog.get(), "the read waited for a writer");
+            const QString reason = result.tooLarge ? u"too large"_s : result.error;
+            QCOMPARE(error == u"*"_s && !reason.isEmpty() ? error : reason, error);
+            QFile file(path);
+            QCOMPARE(result.bytes, error.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        }
     }
 
     void failedSavesKeepTheOldBytes()
@@ -164,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileSave)
-#include "tst_file_save.moc"
+QTEST_GUILESS_MAIN(TestFileAccess)
+#include "tst_file_access.moc"
