@@ -42,8 +42,9 @@ bool EveryWordSearch::step()
 QString EveryWordSearch::summary() const
 {
     if (m_bestHidden == m_entries.size())
-        return m_entries.size() == 1 ? QStringLiteral("The word placed (try %1)").arg(m_bestTry)
-                                     : QStringLiteral("All %1 words placed (try %2)").arg(m_entries.size()).arg(m_bestTry);
+        return m_entries.size() == 1
+            ? QStringLiteral("The word placed (try %1)").arg(m_bestTry)
+            : QStringLiteral("All %1 words placed (try %2)").arg(m_entries.size()).arg(m_bestTry);
     return QStringLiteral("%1 of %2 placed after %3 %4")
         .arg(std::max<qsizetype>(m_bestHidden, 0))
         .arg(m_entries.size())

@@ -21,8 +21,8 @@ public:
         qint64 milliseconds = 2000;
     };
 
-    EveryWordSearch(const QStringList &entries, int width, int height, std::int64_t attemptLimit,
-                    RandomSource &random, Budget budget);
+    EveryWordSearch(const QStringList &entries, int width, int height, std::int64_t attemptLimit, RandomSource &random,
+                    Budget budget);
 
     // One more try; false once the search is over.
     bool step();

@@ -72,3 +72,11 @@ QList<bool> notHiddenMarks(const QStringList &shown, const std::optional<QString
     }
     return marks;
 }
+
+QString numberCaption(const Puzzle &puzzle)
+{
+    if (puzzle.number == 0)
+        return {};
+    const QString caption = QStringLiteral("Puzzle %1").arg(puzzle.number);
+    return puzzle.refilled ? caption + QStringLiteral(" (refilled)") : caption;
+}

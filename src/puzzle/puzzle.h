@@ -21,12 +21,16 @@ struct Puzzle
     QStringList notUsed; // given up
     QList<Placement> placements;
     QStringList entries;
-    quint32 number = 0; // the puzzle number that makes it again; 0 before the first Generate
-    QString level;      // the level of thought it was made at, as its option reads
+    quint32 number = 0;    // the puzzle number that makes it again; 0 before the first Generate
+    QString level;         // the level of thought it was made at, as its option reads
+    bool refilled = false; // its filler letters drawn again since: the number no longer makes it
 
     int width() const { return grid.cols(); }
     int height() const { return grid.rows(); }
 };
+
+// "Puzzle 123456789", or "Puzzle 123456789 (refilled)"; empty before the first Generate.
+QString numberCaption(const Puzzle &puzzle);
 
 namespace PuzzleFill {
 

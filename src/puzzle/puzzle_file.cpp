@@ -93,6 +93,7 @@ QByteArray write(const Puzzle &puzzle)
                            {QStringLiteral("height"), puzzle.height()},
                            {QStringLiteral("level"), puzzle.level},
                            {QStringLiteral("number"), static_cast<qint64>(puzzle.number)},
+                           {QStringLiteral("refilled"), puzzle.refilled},
                            {QStringLiteral("grid"), array(rowsOf(puzzle.grid, QLatin1Char('?')))},
                            {QStringLiteral("key"), array(rowsOf(puzzle.answer, QLatin1Char('.')))},
                            {QStringLiteral("placed"), placed},
@@ -100,10 +101,15 @@ QByteArray write(const Puzzle &puzzle)
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 
+QString tooLargeReason()
+{
+    return tr("it is larger than 64 MB, the limit for a puzzle");
+}
+
 ReadResult read(const QByteArray &bytes)
 {
     if (bytes.size() > sizeLimit)
-        return refused("it is larger than 64 MB, the limit for a puzzle");
+        return {std::nullopt, tooLargeReason()};
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -129,8 +135,10 @@ ReadResult read(const QByteArray &bytes)
     const std::optional<QStringList> grid = strings(file.value(QStringLiteral("grid")), letters);
     const std::optional<QStringList> key = strings(file.value(QStringLiteral("key")), keyRow);
     const std::optional<QStringList> givenUp = strings(file.value(QStringLiteral("givenUp")), word);
-    if (!width || !height || !number || !levels.contains(level) || !words || !grid || !key || !givenUp
-        || !file.value(QStringLiteral("placed")).isArray())
+    const QJsonValue refilled = file.value(QStringLiteral("refilled"));
+    if (!width || !height || !number || !levels.contains(level) || !words || words->isEmpty() || !grid || !key
+        || !givenUp || !file.value(QStringLiteral("placed")).isArray()
+        || !(refilled.isBool() || refilled.isUndefined()))
         return refused("a part of it is missing or out of range");
 
     // The list, as the editor keeps one: no two entries alike.
@@ -148,6 +156,7 @@ ReadResult read(const QByteArray &bytes)
     puzzle.entries = *words;
     puzzle.level = level;
     puzzle.number = static_cast<quint32>(*number);
+    puzzle.refilled = refilled.toBool();
     puzzle.notUsed = *givenUp;
     puzzle.grid.resize(*height, *width);
     puzzle.answer.resize(*height, *width);

@@ -11,7 +11,7 @@
 // print. A versioned JSON object holds the word list, the size, the level,
 // the puzzle number, the grid, the key and where each word lies:
 //   {"format": "Lexmire puzzle", "version": 1, "words": [...], "width": W,
-//    "height": H, "level": "...", "number": N, "grid": [H rows of W capital
+//    "height": H, "level": "...", "number": N, "refilled": false, "grid": [H rows of W capital
 //    letters], "key": [H rows, "." for a cell no word takes],
 //    "placed": [{"word", "row", "column", "rowStep", "columnStep", "length"}],
 //    "givenUp": [...]}
@@ -32,5 +32,7 @@ struct ReadResult
     QString error; // why not, when there is no puzzle
 };
 ReadResult read(const QByteArray &bytes);
+// Why a file over `sizeLimit` is refused, in the words `read` uses.
+QString tooLargeReason();
 
 } // namespace PuzzleFile

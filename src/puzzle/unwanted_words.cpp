@@ -17,9 +17,9 @@ struct Direction
 };
 
 // In the order of the generator's direction numbers 1 to 8.
-constexpr Direction directions[] = {{0, 1, "rightward"}, {1, 1, "down and right"}, {1, 0, "downward"},
-                                    {1, -1, "down and left"}, {0, -1, "leftward"}, {-1, -1, "up and left"},
-                                    {-1, 0, "upward"},        {-1, 1, "up and right"}};
+constexpr Direction directions[]
+    = {{0, 1, "rightward"}, {1, 1, "down and right"}, {1, 0, "downward"}, {1, -1, "down and left"},
+       {0, -1, "leftward"}, {-1, -1, "up and left"},  {-1, 0, "upward"},  {-1, 1, "up and right"}};
 
 const char *nameOf(int rowStep, int colStep)
 {
@@ -33,8 +33,8 @@ const char *nameOf(int rowStep, int colStep)
 
 QStringList starting()
 {
-    return {QStringLiteral("BUM"), QStringLiteral("CRAP"), QStringLiteral("DAMN"), QStringLiteral("FART"),
-            QStringLiteral("HELL"), QStringLiteral("POO")};
+    return {QStringLiteral("BUM"),  QStringLiteral("CRAP"), QStringLiteral("DAMN"),
+            QStringLiteral("FART"), QStringLiteral("HELL"), QStringLiteral("POO")};
 }
 
 QList<Found> find(const CellGrid &grid, const CellGrid &answer, const QStringList &words)
