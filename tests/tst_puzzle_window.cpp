@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 
@@ -19,9 +23,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), brown(128, 64, 0), none;
-const QStringList fresh{u"Command1"_s,    u"GrdGridder"_s, u"Progress"_s,  u"band"_s,       u"cmdAnswer"_s,
-                        u"cmdGenerate"_s, u"cmdPrint"_s,   u"cmdPuzzle"_s, u"lblcaption"_s, u"lstWerds"_s,
-                        u"optm"_s,        u"optvf"_s,      u"optvs"_s};
+const QStringList fresh = u"Command1 GrdGridder Progress band chkCheckWords chkEveryWord cmdAnswer cmdGenerate "
+                          "cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle cmdUnwanted lblNumber "
+                          "lblReport lblcaption lstWerds optm optvf optvs"_s.split(u' ');
 // The fresh window's controls with `in` shown in place of `out`.
 QStringList freshWith(const QString &in, const QString &out)
 {
@@ -51,6 +55,7 @@ class TestPuzzleWindow : public QObject
     void click(const char *button) const { ::click(puzzle(), button); }
     bool visible(const char *name) const { return control<QWidget>(puzzle(), name)->isVisible(); }
     QString notice() const { return control<QLabel>(puzzle(), "lblNotice")->text(); }
+    QString text(const char *label) const { return control<QLabel>(puzzle(), label)->text(); }
     // From the main window, with new words (if any) and dimensions, on to the puzzle window.
     void start(const QStringList &added, int width, int height)
     {
@@ -79,14 +84,19 @@ class TestPuzzleWindow : public QObject
     }
 
 private slots:
-    void init() { program = std::make_unique<Program>(); }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // settings of the tests' own
+    void init()
+    {
+        QSettings().clear();
+        program = std::make_unique<Program>();
+    }
     void cleanup() { program.reset(); }
 
     void controls_data()
     {
         QTest::addColumn<Seen>("expected");
         const QString arial = u"Arial 8"_s;
-        QTest::newRow("frmDisplay") << Seen{u"Lexmire - Puzzle"_s, {0, 0, 513, 488}, arial, white, black};
+        QTest::newRow("frmDisplay") << Seen{u"Lexmire - Puzzle"_s, {0, 0, 513, 596}, arial, white, black};
         QTest::newRow("Progress") << Seen{{}, {8, 6, 497, 22}, arial, white, black};
         QTest::newRow("LblDone") << Seen{u"DONE!"_s, {8, 2, 497, 32}, u"Arial 21.75 bold"_s, {}, orange};
         QTest::newRow("GrdGridder") << Seen{{}, {8, 36, 377, 377}, u"MS Sans Serif 8.25"_s, white, black};
@@ -104,6 +114,16 @@ private slots:
         QTest::newRow("optvf") << Seen{u"No Brainer"_s, {200, 456, 92, 23}, arial, orange, black};
         QTest::newRow("optm") << Seen{u"Thoughtful"_s, {300, 456, 92, 23}, arial, orange, black};
         QTest::newRow("optvs") << Seen{u"Quillo Bashing"_s, {400, 456, 104, 23}, arial, orange, black};
+        QTest::newRow("chkEveryWord") << Seen{u"Place every word"_s, {12, 493, 120, 23}, arial, white, black};
+        QTest::newRow("chkCheckWords") << Seen{u"Check for unwanted words"_s, {136, 493, 160, 23}, arial, white, black};
+        QTest::newRow("cmdUnwanted") << Seen{u"Unwanted Words..."_s, {298, 491, 116, 26}, arial, orange, black};
+        QTest::newRow("cmdRefill") << Seen{u"Refill"_s, {418, 491, 87, 26}, arial, orange, brown};
+        QTest::newRow("lblNumber") << Seen{{}, {12, 525, 190, 23}, arial, {}, orange};
+        QTest::newRow("cmdNumber") << Seen{u"Generate Number..."_s, {206, 523, 117, 26}, arial, orange, black};
+        QTest::newRow("cmdSavePuzzle") << Seen{u"Save Puzzle..."_s, {327, 523, 87, 26}, arial, orange, brown};
+        QTest::newRow("cmdOpenPuzzle") << Seen{u"Open Puzzle..."_s, {418, 523, 87, 26}, arial, orange, black};
+        QTest::newRow("lblReport") << Seen{{}, {12, 555, 493, 37}, arial, {}, orange};
+        QTest::newRow("lblTrying") << Seen{{}, {83, 415, 422, 34}, u"Arial 9.75 bold"_s, {}, orange};
     }
     void controls()
     {
@@ -121,7 +141,7 @@ private slots:
         QVERIFY(puzzle()->isVisible() && !program->main()->isVisible());
         QCOMPARE(program->fakes.random.reseeds, 2); // when it loads, and at the hand-off
         QCOMPARE(shown(puzzle()), fresh);
-        QCOMPARE(disabled(puzzle()), QStringList({u"cmdAnswer"_s, u"cmdPrint"_s, u"cmdPuzzle"_s}));
+        QCOMPARE(disabled(puzzle()).join(u' '), u"cmdAnswer cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle"_s);
         QVERIFY(control<QRadioButton>(puzzle(), "optm")->isChecked());
         QCOMPARE(focused(), u"cmdGenerate"_s);
         QCOMPARE(control<QProgressBar>(puzzle(), "Progress")->value(), 0);
@@ -171,9 +191,11 @@ private slots:
         spoken();
         generate(tacDraws(4, 3));
         QCOMPARE(spoken(), QStringList({u"DONE!"_s}));
-        QCOMPARE(
-            during,
-            QStringList({u"GrdGridder Progress band lblGenerating lblcaption lstWerds optm optvf optvs"_s, QString()}));
+        QCOMPARE(during,
+                 QStringList({u"GrdGridder Progress band chkCheckWords chkEveryWord cmdNumber cmdOpenPuzzle cmdRefill "
+                              "cmdSavePuzzle cmdUnwanted lblGenerating lblNumber lblReport lblcaption lstWerds optm "
+                              "optvf optvs"_s,
+                              QString()}));
         QCOMPARE(shown(puzzle()), freshWith(u"LblDone"_s, u"Progress"_s));
         QCOMPARE(disabled(puzzle()), QStringList());
         QCOMPARE(rows(grid()), u"..../..../...."_s);
@@ -368,17 +390,19 @@ private slots:
         ::click(puzzle(), "optvs");
         click("cmdGenerate");
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
-        QCOMPARE(tabOrder(8),
-                 QStringList({u"cmdPuzzle"_s, u"cmdAnswer"_s, u"cmdPrint"_s, u"Command1"_s, u"optvs"_s, u"GrdGridder"_s,
-                              u"lstWerds"_s, u"cmdGenerate"_s}));
-        QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"optvs"_s}));
+        QCOMPARE(tabOrder(15).join(u' '),
+                 u"cmdPuzzle cmdAnswer cmdPrint Command1 optvs chkEveryWord chkCheckWords "
+                 "cmdUnwanted cmdRefill cmdNumber cmdSavePuzzle cmdOpenPuzzle GrdGridder "
+                 "lstWerds cmdGenerate"_s);
+        QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"cmdOpenPuzzle"_s}));
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
         // Through a run the focus stays on Generate; clicks and keys that come
         // in meanwhile are not played afterwards.
         program->fakes.random.draws = tacDraws(4, 3);
         program->fakes.random.position = 0;
         QStringList focusPath;
-        connect(qApp, &QApplication::focusChanged, this,
+        const QObject listening; // the path is this test's alone
+        connect(qApp, &QApplication::focusChanged, &listening,
                 [&](QWidget *, QWidget *now) { focusPath << (now ? now->objectName() : QString()); });
         int runs = 0;
         connect(control<QPushButton>(puzzle(), "cmdGenerate"), &QPushButton::clicked, this, [&] { ++runs; });
@@ -416,6 +440,223 @@ private slots:
                               u"cmdPuzzle"_s, u"Command1"_s, u"Command1"_s, u"Command1"_s}));
         closeFromTitleBar(puzzle()); // a window manager's close goes back to the main window
         QVERIFY(program->main()->isVisible() && !puzzle()->isVisible());
+    }
+
+    // "Place every word": AB, CD and EF in 3 x 3, where puzzle number n hides
+    // the first hidden[n - 1] of them. The tries run with the window live,
+    // Generate alone shown to stop them; the best is made again and shown.
+    void everyWord_data()
+    {
+        QTest::addColumn<QString>("stop"); // how the user stops the tries, if at all
+        QTest::addColumn<QList<int>>("hidden");
+        QTest::newRow("all placed") << QString() << QList({1, 2, 1, 3});
+        QTest::newRow("Escape") << u"Escape"_s << QList({1, 2, 1, 1});
+        QTest::newRow("Generate again") << u"Generate"_s << QList({1, 2, 1, 1});
+        QTest::newRow("window closed") << u"close"_s << QList({1, 2, 1, 1});
+        QTest::newRow("out of tries") << u"never"_s << QList({1, 2});
+    }
+    void everyWord()
+    {
+        QFETCH(QString, stop);
+        QFETCH(QList<int>, hidden);
+        start({u"ab"_s, u"cd"_s, u"ef"_s}, 3, 3);
+        ::click(puzzle(), "optvf");
+        ScriptedRandom &random = program->fakes.random;
+        random.seeded = [hidden](quint32 number) {
+            std::vector<float> draws;
+            for (int row = 1; row <= hidden.value(number - 1, 1); ++row)
+                draws.insert(draws.end(), {drawFor(1, 3), drawFor(row, 3), drawFor(1, 8)});
+            return draws;
+        };
+        QStringList during;
+        random.onNext = [&] {
+            if (random.seeds.size() != 3 || !during.isEmpty())
+                return;
+            during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ') << focused();
+            // The stop comes in as the user's would, between two tries.
+            QTimer::singleShot(0, this, [&] {
+                if (stop == u"Escape")
+                    press(Qt::Key_Escape);
+                else if (stop == u"Generate")
+                    click("cmdGenerate");
+                else if (stop == u"close")
+                    closeFromTitleBar(puzzle());
+            });
+        };
+        ::click(puzzle(), "chkEveryWord");
+        spoken();
+        click("cmdGenerate");
+        QTRY_VERIFY(!visible("lblTrying"));
+        random.onNext = nullptr;
+        QCOMPARE(
+            during,
+            QStringList({u"GrdGridder Progress band chkCheckWords chkEveryWord cmdGenerate cmdNumber cmdOpenPuzzle "
+                         "cmdRefill cmdSavePuzzle cmdUnwanted lblNumber lblReport lblTrying lblcaption lstWerds "
+                         "optm optvf optvs"_s,
+                         u"chkCheckWords chkEveryWord cmdAnswer cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle "
+                         "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs"_s,
+                         u"cmdGenerate"_s}));
+        const int tries = int(random.seeds.size()) - 1;
+        QCOMPARE(random.seeds.first(tries), [&] { // a fresh number for each try
+            QList<quint32> numbers;
+            for (quint32 n = 1; n <= quint32(tries); ++n)
+                numbers << n;
+            return numbers;
+        }());
+        const bool all = stop.isEmpty();
+        QCOMPARE(random.seeds.last(), all ? 4u : 2u); // the best made again
+        const QString report = all ? u"All 3 words placed (try 4)"_s
+                                   : u"2 of 3 placed after %1 tries"_s.arg(stop == u"never" ? 200 : tries);
+        QCOMPARE(spoken(), QStringList({u"DONE! "_s + report}));
+        QCOMPARE(QList({puzzle()->isVisible(), program->main()->isVisible()}),
+                 QList({stop != u"close", stop == u"close"}));
+        if (stop == u"close")
+            start({}, 3, 3);
+        QCOMPARE(QStringList({text("lblReport"), text("lblNumber"), ::marks(words())}),
+                 QStringList({report, all ? u"Puzzle 4"_s : u"Puzzle 2"_s, all ? u"---"_s : u"--+"_s}));
+        QCOMPARE(shownGrid("cmdAnswer"), all ? u"AB./CD./EF."_s : u"AB./CD./..."_s);
+        QCOMPARE(disabled(puzzle()), QStringList());
+        // The print window's key is the puzzle shown.
+        click("cmdPrint");
+        ::click(program->print(), "Command2");
+        QCOMPARE(program->fakes.jobs.constLast().join(u'/'),
+                 all ? u"Puzzle Key//A B   /C D   /E F   "_s : u"Puzzle Key//A B   /C D   /      "_s);
+    }
+
+    // Every Generate shows its number; the number asked for makes the same puzzle again.
+    void puzzleNumbers()
+    {
+        ScriptedRandom &random = program->fakes.random;
+        random.seeded = [](quint32 number) { return spreadDraws(20000, number); };
+        start({u"cat"_s, u"dog"_s, u"emu"_s}, 6, 5);
+        QCOMPARE(text("lblNumber"), QString());
+        click("cmdGenerate");
+        const QStringList first{shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words())};
+        QCOMPARE(text("lblNumber"), u"Puzzle 1"_s);
+        click("cmdGenerate");
+        QCOMPARE(text("lblNumber"), u"Puzzle 2"_s);
+        QVERIFY(shownGrid("cmdPuzzle") != first[0]);
+        click("cmdNumber"); // cancelled
+        QCOMPARE(text("lblNumber"), u"Puzzle 2"_s);
+        program->fakes.numberAnswers = {1};
+        click("cmdNumber");
+        QCOMPARE(QStringList({shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words())}), first);
+        QCOMPARE(text("lblNumber"), u"Puzzle 1"_s);
+        QCOMPARE(random.seeds, QList<quint32>({1, 2, 1}));
+        QCOMPARE(program->fakes.dialogs.constLast(),
+                 u"Lexmire - Puzzle|Puzzle number (the same list, size and level make the same puzzle):"_s);
+    }
+
+    // A puzzle saved, and opened by another run of the program: shown ready to
+    // print, its list, size and level the program's.
+    void saveAndOpen()
+    {
+        start({u"tac"_s}, 4, 3);
+        ::click(puzzle(), "optvs");
+        generate(tacDraws(4, 3));
+        FakePlatform *fakes = &program->fakes;
+        click("cmdSavePuzzle"); // cancelled
+        fakes->saveAnswers = QStringList({program->path(u"none/tac.lexpuzzle"_s), program->path(u"tac.lexpuzzle"_s)});
+        click("cmdSavePuzzle");
+        QVERIFY2(fakes->shown.value(0).startsWith(u"Lexmire - Puzzle|The puzzle file "_s)
+                     && fakes->shown.value(0).contains(u"could not be saved:\r\n"_s),
+                 qPrintable(fakes->shown.value(0)));
+        spoken();
+        click("cmdSavePuzzle");
+        QCOMPARE(spoken(), QStringList({u"Saved the puzzle to \u2068tac.lexpuzzle\u2069"_s}));
+        QCOMPARE(fakes->dialogs.constLast(),
+                 u"Lexmire Puzzles (*.lexpuzzle)|*.lexpuzzle|All Files (*.*)|*.*|Save Puzzle|lexpuzzle"_s);
+        QFile file(program->path(u"tac.lexpuzzle"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+
+        program = std::make_unique<Program>();
+        fakes = &program->fakes;
+        start({u"zebra"_s}, 15, 15);
+        click("cmdGenerate");
+        const auto write = [&](const QString &name, const QByteArray &bytes) {
+            QFile out(program->path(name));
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? out.fileName() : QString();
+        };
+        // Refused, and nothing changed: a file cut short, one too large, a folder.
+        QFile large(write(u"large.lexpuzzle"_s, {}));
+        QVERIFY(large.resize(64 * 1024 * 1024 + 1));
+        fakes->openAnswers
+            = QStringList({write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName(), program->path({})});
+        const QString before = shownGrid("cmdPuzzle");
+        for (int i = 0; i < 3; ++i)
+            click("cmdOpenPuzzle");
+        QCOMPARE(fakes->shown.size(), 3);
+        QVERIFY(fakes->shown[0].endsWith(u"could not be opened:\r\nit is not a puzzle file, or it is cut short."_s));
+        QVERIFY(fakes->shown[1].endsWith(u"it is larger than 64 MB, the limit for a puzzle."_s));
+        QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), text("lblNumber")}),
+                 QStringList({before, u"ZEBRA"_s, u"Puzzle 1"_s}));
+        click("cmdOpenPuzzle"); // cancelled
+        QCOMPARE(fakes->shown.size(), 3);
+
+        fakes->openAnswers = QStringList({write(u"tac.lexpuzzle"_s, saved)});
+        spoken();
+        click("cmdOpenPuzzle");
+        QCOMPARE(rows(grid()), u"CATB/CDEF/GHIJ"_s);
+        QCOMPARE(QStringList({entries(words()).join(u' '), ::marks(words()), text("lblNumber")}),
+                 QStringList({u"TAC"_s, u"-"_s, u"Puzzle 1"_s}));
+        QVERIFY(control<QRadioButton>(puzzle(), "optvs")->isChecked());
+        QCOMPARE(spoken(), QStringList({u"Opened \u2068tac.lexpuzzle\u2069, Puzzle 1."_s}));
+        QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
+        click("Command1");
+        QCOMPARE(control<QLabel>(program->main(), "lblDimDisplay")->text(), u" 4 x  3"_s);
+        QCOMPARE(control<QLabel>(program->main(), "lblWordcount")->text(), u"Words in Puzzle:  1"_s);
+        ::click(program->main(), "cmdWords");
+        QCOMPARE(entries(control<QAbstractItemView>(program->editor(), "lstWord")), QStringList({u"TAC"_s}));
+        ::click(program->editor(), "cmdBack");
+        ::click(program->main(), "cmdPrint");
+        click("cmdPrint");
+        ::click(program->print(), "Command2");
+        QCOMPARE(program->fakes.jobs.constLast().join(u'/'), u"Puzzle Key//C A T   /        /        "_s);
+    }
+
+    // The check for unwanted words in the filler, the list the user keeps,
+    // and Refill, which draws the filler anew and never moves a word.
+    void unwantedWords()
+    {
+        start({u"tac"_s}, 4, 3);
+        ::click(puzzle(), "chkCheckWords");
+        QCOMPARE(text("lblReport"), QString()); // nothing made yet
+        std::vector<float> draws = tacDraws(4, 3);
+        draws.resize(3);
+        for (const int letter : {24, 2, 21, 13, 24, 24, 24, 24, 24}) // X, then BUMX, XXXX
+            draws.push_back(drawFor(letter, 26));
+        spoken();
+        generate(draws);
+        const QString bum = u"Unwanted words in the filler: BUM (row 2, column 1, rightward)."_s;
+        QCOMPARE(text("lblReport"), bum);
+        QCOMPARE(spoken(), QStringList({u"DONE! "_s + bum}));
+        ::click(puzzle(), "chkCheckWords");
+        QCOMPARE(text("lblReport"), QString());
+        ::click(puzzle(), "chkCheckWords");
+        QCOMPARE(text("lblReport"), bum);
+
+        program->fakes.random.draws.assign(9, drawFor(24, 26));
+        program->fakes.random.position = 0;
+        click("cmdPuzzle");
+        spoken();
+        click("cmdRefill");
+        QCOMPARE(rows(grid()), u"CATX/XXXX/XXXX"_s);
+        QCOMPARE(QStringList({text("lblReport"), text("lblNumber")}),
+                 QStringList({u"No unwanted word in the filler."_s, u"Puzzle 1 (refilled)"_s}));
+        QCOMPARE(spoken(), QStringList({u"New filler letters drawn. No unwanted word in the filler."_s}));
+
+        click("cmdUnwanted"); // cancelled: the list as it starts
+        QVERIFY(program->fakes.offeredWords.contains(u"BUM"_s));
+        program->fakes.wordAnswers = {{u"cat"_s, u"xxxx"_s}}; // CAT is the puzzle's own
+        click("cmdUnwanted");
+        QCOMPARE(text("lblReport"),
+                 u"Unwanted words in the filler: XXXX (row 2, column 1, rightward); "
+                 "XXXX (row 3, column 1, rightward)."_s);
+        program = std::make_unique<Program>(); // the list is kept
+        start({u"tac"_s}, 4, 3);
+        click("cmdUnwanted");
+        QCOMPARE(program->fakes.offeredWords, QStringList({u"cat"_s, u"xxxx"_s}));
     }
 };
 

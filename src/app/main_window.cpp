@@ -261,6 +261,13 @@ void MainWindow::clearWordCopy()
     lstWords->clear();
 }
 
+void MainWindow::takeDimensions(QSize dimensions)
+{
+    hsbLength->setValue(dimensions.width());
+    vsbHeight->setValue(dimensions.height());
+    lblDimDisplay->setText(dimensionText());
+}
+
 void MainWindow::cmdWords_Click()
 {
     setVisible(false);

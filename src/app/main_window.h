@@ -29,6 +29,8 @@ public:
     void takeWordList(const QStringList &entries);
     // The editor's "Clear Word List": the copy empties; the count stays.
     void clearWordCopy();
+    // An opened puzzle's size, chosen as if by the scroll bars and "Done".
+    void takeDimensions(QSize dimensions);
 
 signals:
     // "Edit Word List": this window has made itself invisible.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "platform/dialogs.h"
 #include "platform/process_exit.h"
 #include "platform/random_source.h"
 #include "print/qt_text_printer.h"

@@ -95,6 +95,11 @@ PuzzleWindow *Windows::frmDisplay()
         print->takePuzzle(m_display->puzzle());
         m_display->hide();
     });
+    QObject::connect(puzzle, &PuzzleWindow::puzzleOpened, puzzle, [this](const QStringList &entries, QSize size) {
+        frmEdit()->takeEntries(entries);
+        frmMain()->takeWordList(entries);
+        m_main->takeDimensions(size);
+    });
     return puzzle;
 }
 

@@ -323,6 +323,17 @@ void EditorWindow::clearList()
     Form_Load();
 }
 
+void EditorWindow::takeEntries(const QStringList &entries)
+{
+    m_model->clear();
+    m_model->appendMany([&](WordList &list) {
+        list.reserveMore(entries.size());
+        for (const QString &entry : entries)
+            list.append(entry);
+    });
+    Form_Load();
+}
+
 void EditorWindow::cmdClear_Click()
 {
     m_model->clear();

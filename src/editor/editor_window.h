@@ -35,6 +35,9 @@ public:
     void focusInput();
     // Empties the list and refreshes: "Clear All" from the main window.
     void clearList();
+    // An opened puzzle's list, in place of this one: entries as the editor
+    // itself keeps them, each once.
+    void takeEntries(const QStringList &entries);
 
 signals:
     // "Back to Main": the editor has hidden itself, and hands back its list.

@@ -29,8 +29,7 @@ std::optional<QStringList> QtDialogs::editWords(QWidget *parent, const QString &
                                                 const QStringList &words)
 {
     bool accepted = false;
-    const QString text =
-        QInputDialog::getMultiLineText(parent, title, label, words.join(QLatin1Char('\n')), &accepted);
+    const QString text = QInputDialog::getMultiLineText(parent, title, label, words.join(QLatin1Char('\n')), &accepted);
     if (!accepted)
         return std::nullopt;
     QStringList edited;

@@ -18,10 +18,12 @@ public:
     virtual bool choosePrinter(QPrinter &printer, QWidget *parent) = 0;
     // A whole number from `low` to `high`; none when the user cancelled.
     virtual std::optional<quint32> askNumber(QWidget *parent, const QString &title, const QString &label, quint32 low,
-                                             quint32 high) = 0;
+                                             quint32 high)
+        = 0;
     // `words`, one a line, to change; none when the user cancelled.
     virtual std::optional<QStringList> editWords(QWidget *parent, const QString &title, const QString &label,
-                                                 const QStringList &words) = 0;
+                                                 const QStringList &words)
+        = 0;
 };
 
 class QtDialogs final : public Dialogs

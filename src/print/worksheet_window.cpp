@@ -1,9 +1,9 @@
 #include "print/worksheet_window.h"
 
+#include "platform/dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/file_save.h"
 #include "platform/message_box.h"
-#include "platform/dialogs.h"
 #include "print/worksheet_pages.h"
 #include "widgets/accessibility.h"
 #include "widgets/announcer.h"
@@ -179,6 +179,8 @@ WorksheetLayout::Options WorksheetWindow::options() const
     chosen.lowerCase = chkLowerCase->isChecked();
     chosen.showNotHidden = chkNotHidden->isChecked();
     chosen.answerKey = chkAnswerKey->isChecked();
+    // Small on every page, so that a key can be matched to its sheets.
+    chosen.footer = numberCaption(m_puzzle);
     return chosen;
 }
 

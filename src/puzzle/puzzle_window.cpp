@@ -1,21 +1,36 @@
 #include "puzzle/puzzle_window.h"
 
+#include "platform/dialogs.h"
+#include "platform/file_dialog.h"
+#include "platform/file_read.h"
+#include "platform/file_save.h"
+#include "platform/message_box.h"
 #include "platform/random_source.h"
+#include "puzzle/every_word.h"
 #include "puzzle/generator.h"
+#include "puzzle/puzzle_file.h"
+#include "puzzle/unwanted_words.h"
 #include "widgets/accessibility.h"
 #include "widgets/announcer.h"
+#include "widgets/busy_cursor.h"
 #include "widgets/grid_view.h"
 #include "widgets/held_input.h"
 #include "widgets/list_box.h"
 #include "widgets/look.h"
+#include "widgets/shown_name.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -34,6 +49,22 @@ constexpr int loadColumnTwips = 220;
 constexpr int shownColumnTwips = 260;
 constexpr int keptColumnTwips = 240;
 
+const QString boxTitle = QStringLiteral("Lexmire - Puzzle");
+const QString unwantedKey = QStringLiteral("puzzle/unwantedWords");
+constexpr int shownPathLength = 120;
+
+// The parts that say something, one after another.
+QString joined(QStringList parts, QChar between = u' ')
+{
+    parts.removeAll(QString());
+    return parts.join(between);
+}
+
+QStringList unwantedWords()
+{
+    return QSettings().value(unwantedKey, UnwantedWords::starting()).toStringList();
+}
+
 } // namespace
 
 PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, QSize dimensions)
@@ -44,7 +75,7 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Lexmire - Puzzle"));
-    setFixedSize(Look::px(7695), Look::px(7320));
+    setFixedSize(Look::px(7695), Look::px(8940));
     Look::applyWindowLook(this);
 
     Progress = new QProgressBar(this);
@@ -83,6 +114,28 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
     optvf = new QRadioButton(QStringLiteral("No Brainer"), band);
     optm = new QRadioButton(QStringLiteral("Thoughtful"), band);
     optvs = new QRadioButton(QStringLiteral("Quillo Bashing"), band);
+    chkEveryWord = new QCheckBox(QStringLiteral("Place every word"), this);
+    chkCheckWords = new QCheckBox(QStringLiteral("Check for unwanted words"), this);
+    cmdUnwanted = new QPushButton(QStringLiteral("Unwanted Words..."), this);
+    cmdRefill = new QPushButton(QStringLiteral("Refill"), this);
+    lblNumber = new QLabel(this);
+    cmdNumber = new QPushButton(QStringLiteral("Generate Number..."), this);
+    cmdSavePuzzle = new QPushButton(QStringLiteral("Save Puzzle..."), this);
+    cmdOpenPuzzle = new QPushButton(QStringLiteral("Open Puzzle..."), this);
+    for (QPushButton *button : {cmdRefill, cmdSavePuzzle})
+        button->setEnabled(false);
+    lblReport = new QLabel(this);
+    lblReport->setWordWrap(true);
+    lblReport->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblReport->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTrying = new QLabel(this);
+    lblTrying->setFont(Look::font(QStringLiteral("Arial"), 9.75, true));
+    lblTrying->setWordWrap(true);
+    lblTrying->hide();
+    tmrSearch = new QTimer(this);
+    tmrSearch->setInterval(0);
+    stopSearch = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopSearch->setEnabled(false);
     m_announcer = new Announcer(this);
 
     Look::setNames({{Progress, "Progress"},
@@ -101,7 +154,18 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
                     {lblcaption, "lblcaption"},
                     {optvf, "optvf"},
                     {optm, "optm"},
-                    {optvs, "optvs"}});
+                    {optvs, "optvs"},
+                    {chkEveryWord, "chkEveryWord"},
+                    {chkCheckWords, "chkCheckWords"},
+                    {cmdUnwanted, "cmdUnwanted"},
+                    {cmdRefill, "cmdRefill"},
+                    {lblNumber, "lblNumber"},
+                    {cmdNumber, "cmdNumber"},
+                    {cmdSavePuzzle, "cmdSavePuzzle"},
+                    {cmdOpenPuzzle, "cmdOpenPuzzle"},
+                    {lblReport, "lblReport"},
+                    {lblTrying, "lblTrying"},
+                    {tmrSearch, "tmrSearch"}});
 
     Look::place(Progress, 120, 90, 7455, 330);
     Look::place(LblDone, 120, 30, 7455, 480);
@@ -119,10 +183,22 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
     Look::place(optvf, 3000, 6840, 1380, 345);
     Look::place(optm, 4500, 6840, 1380, 345);
     Look::place(optvs, 6000, 6840, 1560, 345);
+    // Below the level: the choices and the puzzle's number, in the columns of the button row.
+    Look::place(chkEveryWord, 180, 7395, 1800, 345);
+    Look::place(chkCheckWords, 2040, 7395, 2400, 345);
+    Look::place(cmdUnwanted, 4470, 7365, 1740, 390);
+    Look::place(cmdRefill, 6270, 7365, 1305, 390);
+    Look::place(lblNumber, 180, 7875, 2850, 345);
+    Look::place(cmdNumber, 3090, 7845, 1755, 390);
+    Look::place(cmdSavePuzzle, 4905, 7845, 1305, 390);
+    Look::place(cmdOpenPuzzle, 6270, 7845, 1305, 390);
+    Look::place(lblReport, 180, 8325, 7395, 555);
+    Look::place(lblTrying, 1245, 6225, 6330, 510);
     lblGenerating->raise();
 
-    Look::setTabChain(
-        {cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, GrdGridder, lstWerds});
+    Look::setTabChain({cmdGenerate, cmdPuzzle, cmdAnswer, cmdPrint, Command1, optvf, optm, optvs, chkEveryWord,
+                       chkCheckWords, cmdUnwanted, cmdRefill, cmdNumber, cmdSavePuzzle, cmdOpenPuzzle, GrdGridder,
+                       lstWerds});
     Look::pressButtonsWithEnter(this);
     Look::makeOneTabStop({optvf, optm, optvs});
     Look::makeOrangeShape(band);
@@ -131,6 +207,7 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
         option->setFont(font());
     lstWerds->setAccessibleName(QStringLiteral("Words in the puzzle"));
     Progress->setAccessibleName(QStringLiteral("Progress"));
+    lblNumber->setAccessibleName(QStringLiteral("Puzzle number"));
     Accessibility::makeFrame(this);
     Accessibility::makeGroup(band, QStringLiteral("Level of Thought"));
     Accessibility::hideDecorations({lblcaption}); // the group's name says it
@@ -141,9 +218,19 @@ PuzzleWindow::PuzzleWindow(const Platform &platform, const QStringList &words, Q
     connect(cmdPrint, &QPushButton::clicked, this, &PuzzleWindow::cmdPrint_Click);
     connect(Command1, &QPushButton::clicked, this, &PuzzleWindow::Command1_Click);
     connect(TmrDone, &QTimer::timeout, this, &PuzzleWindow::TmrDone_Timer);
+    connect(cmdNumber, &QPushButton::clicked, this, &PuzzleWindow::cmdNumber_Click);
+    connect(cmdSavePuzzle, &QPushButton::clicked, this, &PuzzleWindow::cmdSavePuzzle_Click);
+    connect(cmdOpenPuzzle, &QPushButton::clicked, this, &PuzzleWindow::cmdOpenPuzzle_Click);
+    connect(cmdUnwanted, &QPushButton::clicked, this, &PuzzleWindow::cmdUnwanted_Click);
+    connect(cmdRefill, &QPushButton::clicked, this, &PuzzleWindow::cmdRefill_Click);
+    connect(chkCheckWords, &QCheckBox::clicked, this, &PuzzleWindow::chkCheckWords_Click);
+    connect(tmrSearch, &QTimer::timeout, this, &PuzzleWindow::searchSlice);
+    connect(stopSearch, &QShortcut::activated, this, &PuzzleWindow::finishSearch);
 
     Form_Load();
 }
+
+PuzzleWindow::~PuzzleWindow() = default;
 
 void PuzzleWindow::Form_Load()
 {
@@ -211,6 +298,17 @@ void PuzzleWindow::setButtonRowVisible(bool visible)
 
 void PuzzleWindow::cmdGenerate_Click()
 {
+    if (m_search)
+        finishSearch(); // Generate again stops the tries
+    else if (chkEveryWord->isChecked())
+        startSearch();
+    else
+        generateFrom(m_platform.random.freshNumber());
+}
+
+void PuzzleWindow::generateFrom(quint32 number, const QString &notice)
+{
+    m_platform.random.seed(number);
     m_puzzle.used.clear();
     m_puzzle.notUsed.clear();
     GrdGridder->clear();
@@ -263,6 +361,9 @@ void PuzzleWindow::cmdGenerate_Click()
                                              : QStringLiteral("No word fits a %1 x %2 puzzle.").arg(width).arg(height));
         lblNotice->show();
         m_announcer->say(lblNotice->text());
+        m_made.reset();
+        showMade();
+        lblReport->clear();
         endRun(focused);
         return;
     }
@@ -271,10 +372,17 @@ void PuzzleWindow::cmdGenerate_Click()
     m_puzzle.notUsed = result.notPlaced;
     m_puzzle.placements = result.placements;
     PuzzleFill::fill(result, m_platform.random, m_answerTable, m_puzzle.answer, m_puzzle.grid);
+    m_puzzle.number = number;
+    m_puzzle.level = optvf->isChecked() ? optvf->text() : optm->isChecked() ? optm->text() : optvs->text();
+    m_puzzle.refilled = false;
+    m_made = m_puzzle;
 
     Progress->hide();
     LblDone->show();
-    m_announcer->say(LblDone->text());
+    showMade();
+    const QString found = unwantedReport();
+    lblReport->setText(joined({notice, found}, u'\n'));
+    m_announcer->say(joined({LblDone->text(), notice, found}));
     TmrDone->start();
     endRun(focused);
 }
@@ -288,6 +396,205 @@ void PuzzleWindow::endRun(QWidget *focused)
         focused->setFocus();
     markWords();
     dropHeldInput();
+}
+
+void PuzzleWindow::startSearch()
+{
+    m_search = std::make_unique<EveryWordSearch>(m_words, m_dimensions.width(), m_dimensions.height(), attemptLimit(),
+                                                 m_platform.random, EveryWordSearch::Budget{});
+    // Generate alone stays live, to stop the tries; the focus waits on it.
+    m_running = true;
+    setButtonRowVisible(false);
+    cmdGenerate->show();
+    cmdGenerate->raise();
+    cmdGenerate->setFocus();
+    setChoicesEnabled(false);
+    TmrDone->stop();
+    LblDone->hide();
+    lblNotice->hide();
+    lblReport->clear();
+    Progress->setRange(0, m_search->budgetTries());
+    Progress->setValue(0);
+    Progress->show();
+    lblTrying->setText(QStringLiteral("Placing every word... Generate or Esc stops and keeps the best try."));
+    lblTrying->show();
+    stopSearch->setEnabled(true);
+    tmrSearch->start();
+}
+
+void PuzzleWindow::searchSlice()
+{
+    const bool more = m_search->step();
+    Progress->setValue(m_search->tries());
+    lblTrying->setText(
+        QStringLiteral("Try %1 of %2: at best %3 of %4 placed. Generate or Esc stops and keeps the best.")
+            .arg(m_search->tries())
+            .arg(m_search->budgetTries())
+            .arg(m_search->bestHidden())
+            .arg(m_search->entryCount()));
+    if (!more)
+        finishSearch();
+}
+
+void PuzzleWindow::finishSearch()
+{
+    if (!m_search)
+        return;
+    tmrSearch->stop();
+    stopSearch->setEnabled(false);
+    // Stopped before a try ended, there is nothing better than a fresh number.
+    const bool tried = m_search->tries() > 0;
+    const quint32 number = tried ? m_search->bestNumber() : m_platform.random.freshNumber();
+    const QString summary = tried ? m_search->summary() : QString();
+    m_search.reset();
+    lblTrying->hide();
+    setChoicesEnabled(true);
+    // The best try made again, as any Generate of its number would make it.
+    generateFrom(number, summary);
+}
+
+void PuzzleWindow::setChoicesEnabled(bool enabled)
+{
+    for (QWidget *choice : std::initializer_list<QWidget *>{optvf, optm, optvs, chkEveryWord, chkCheckWords,
+                                                            cmdUnwanted, cmdNumber, cmdOpenPuzzle})
+        choice->setEnabled(enabled);
+    for (QPushButton *button : {cmdRefill, cmdSavePuzzle})
+        button->setEnabled(enabled && m_made);
+}
+
+void PuzzleWindow::showMade()
+{
+    lblNumber->setText(m_made ? numberCaption(*m_made) : QString());
+    for (QPushButton *button : {cmdRefill, cmdSavePuzzle})
+        button->setEnabled(m_made.has_value());
+}
+
+QString PuzzleWindow::unwantedReport()
+{
+    if (!chkCheckWords->isChecked() || !m_made)
+        return {};
+    return UnwantedWords::report(UnwantedWords::find(m_made->grid, m_made->answer, unwantedWords()));
+}
+
+void PuzzleWindow::chkCheckWords_Click()
+{
+    lblReport->setText(unwantedReport());
+    if (!lblReport->text().isEmpty())
+        m_announcer->say(lblReport->text());
+}
+
+void PuzzleWindow::cmdUnwanted_Click()
+{
+    const std::optional<QStringList> words = m_platform.dialogs.editWords(
+        this, QStringLiteral("Lexmire - Unwanted Words"),
+        QStringLiteral("Words the filler letters must not spell, one a line:"), unwantedWords());
+    if (!words)
+        return;
+    QSettings().setValue(unwantedKey, *words);
+    chkCheckWords_Click();
+}
+
+void PuzzleWindow::cmdRefill_Click()
+{
+    UnwantedWords::refill(m_made->grid, m_made->answer, m_platform.random);
+    m_made->refilled = true;
+    // The grids out of sight take the new letters where they still match the made puzzle.
+    for (int r = 0; r < std::min(m_made->height(), m_puzzle.height()); ++r)
+        for (int c = 0; c < std::min(m_made->width(), m_puzzle.width()); ++c)
+            m_puzzle.grid.setText(r, c, m_made->grid.text(r, c));
+    m_puzzle.refilled = true;
+    if (GrdGridder->showing() == GridView::Showing::Puzzle)
+        cmdPuzzle_Click();
+    showMade();
+    const QString found = unwantedReport();
+    lblReport->setText(found);
+    m_announcer->say(joined({QStringLiteral("New filler letters drawn."), found}));
+}
+
+void PuzzleWindow::cmdNumber_Click()
+{
+    const std::optional<quint32> number = m_platform.dialogs.askNumber(
+        this, boxTitle, QStringLiteral("Puzzle number (the same list, size and level make the same puzzle):"), 1,
+        lastPuzzleNumber);
+    if (number)
+        generateFrom(*number);
+}
+
+void PuzzleWindow::cmdSavePuzzle_Click()
+{
+    const QString path
+        = m_platform.fileDialog.saveFile(this, QString::fromUtf16(PuzzleFile::dialogFilter),
+                                         QStringLiteral("Save Puzzle"), QString::fromUtf16(PuzzleFile::suffix));
+    if (path.isEmpty())
+        return;
+    FileSave::Result saved;
+    {
+        const BusyCursor busy;
+        saved = FileSave::save(path, PuzzleFile::write(*m_made));
+    }
+    const QString shown = ShownName::of(QDir::toNativeSeparators(path), shownPathLength);
+    if (!saved.error.isEmpty()) {
+        m_platform.messageBox.show(
+            QStringLiteral("The puzzle file %1 could not be saved:\r\n%2.").arg(shown, saved.error), boxTitle);
+        return;
+    }
+    if (saved.otherNamesKept) {
+        m_platform.messageBox.show(
+            QStringLiteral("The puzzle was saved to %1, but its other names keep the old file.").arg(shown), boxTitle);
+        return;
+    }
+    m_announcer->say(QStringLiteral("Saved the puzzle to %1").arg(ShownName::of(QFileInfo(path).fileName())));
+}
+
+void PuzzleWindow::cmdOpenPuzzle_Click()
+{
+    const QString path = m_platform.fileDialog.openFile(this, QString::fromUtf16(PuzzleFile::dialogFilter));
+    if (path.isEmpty())
+        return;
+    PuzzleFile::ReadResult opened;
+    {
+        const BusyCursor busy;
+        const FileRead::Result file = FileRead::read(path, PuzzleFile::sizeLimit);
+        if (file.tooLarge)
+            opened.error = PuzzleFile::tooLargeReason();
+        else if (!file.error.isEmpty())
+            opened.error = file.error;
+        else
+            opened = PuzzleFile::read(file.bytes);
+    }
+    if (!opened.puzzle) {
+        m_platform.messageBox.show(
+            QStringLiteral("The puzzle file %1 could not be opened:\r\n%2.")
+                .arg(ShownName::of(QDir::toNativeSeparators(path), shownPathLength), opened.error),
+            boxTitle);
+        return;
+    }
+    const Puzzle &puzzle = *opened.puzzle;
+    for (QRadioButton *option : {optvf, optm, optvs})
+        option->setChecked(option->text() == puzzle.level);
+    sizeGrids(QSize(puzzle.width(), puzzle.height()), shownColumnTwips, keptColumnTwips);
+    m_puzzle = puzzle;
+    m_made = puzzle;
+    m_answerTable.clear();
+    for (int r = 0; r < puzzle.height(); ++r)
+        for (int c = 0; c < puzzle.width(); ++c)
+            m_answerTable.setText(r, c, puzzle.answer.text(r, c));
+    m_generatedFrom = puzzle.entries;
+    setWords(puzzle.entries);
+    for (QPushButton *button : {cmdPuzzle, cmdAnswer, cmdPrint})
+        button->setEnabled(true);
+    TmrDone->stop();
+    LblDone->hide();
+    lblNotice->hide();
+    Progress->setValue(0);
+    Progress->show();
+    cmdPuzzle_Click();
+    showMade();
+    const QString found = unwantedReport();
+    lblReport->setText(found);
+    const QString name = ShownName::of(QFileInfo(path).fileName());
+    m_announcer->say(joined({QStringLiteral("Opened %1, %2.").arg(name, numberCaption(puzzle)), found}));
+    emit puzzleOpened(puzzle.entries, QSize(puzzle.width(), puzzle.height()));
 }
 
 bool PuzzleWindow::focusNextPrevChild(bool next)
@@ -348,6 +655,7 @@ void PuzzleWindow::TmrDone_Timer()
 
 void PuzzleWindow::closeEvent(QCloseEvent *event)
 {
+    finishSearch();
     // A window manager's close takes the way back; Exit's closes just close.
     if (event->spontaneous()) {
         event->ignore();

@@ -35,6 +35,7 @@ public:
 
     // Many cell writes with one repaint, after which the grid shows `showing`.
     void edit(Showing showing, const std::function<void(CellGrid &)> &change);
+    Showing showing() const { return m_showing; }
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "inputs.h"
+#include "platform/dialogs.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
-#include "platform/dialogs.h"
 #include "platform/process_exit.h"
 #include "platform/text_printer.h"
 
@@ -74,7 +74,7 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Di
     QList<quint32> numberAnswers;
     QList<QStringList> wordAnswers;
     QStringList offeredWords; // what the last word list dialog offered
-    QStringList dialogs; // each one's filter, and a save dialog's "|title|default suffix"
+    QStringList dialogs;      // each one's filter, and a save dialog's "|title|default suffix"
     QStringList fontNames, current;
     QList<QStringList> jobs; // one per endDocument()
     std::function<void()> onExit = [] {};
