@@ -111,6 +111,7 @@ private slots:
             {set(u"version"_s, u"1"_s), u"it does not say which version of puzzle file it is"_s},
             {set(u"version"_s, 2), u"it was saved by a newer Lexmire"_s},
             {set(u"width"_s, 101), u"a part of it is missing or out of range"_s},
+            {set(u"width"_s, 3e86), u"a part of it is missing or out of range"_s}, // no whole number to convert to
             {set(u"height"_s, 2.5), u"a part of it is missing or out of range"_s},
             {set(u"number"_s, 0), u"a part of it is missing or out of range"_s},
             {set(u"level"_s, u"Thoughtless"_s), u"a part of it is missing or out of range"_s},

@@ -27,6 +27,7 @@ public:
     void append(const QString &entry);
     void removeAt(int row);
     void clear();
+    using QAbstractListModel::sort; // the views' own, which this model leaves alone
     void sort(SortOrder order);
 
 private:

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <cmath>
+
 namespace PuzzleFile {
 
 namespace {
@@ -64,7 +66,8 @@ std::optional<int> whole(const QJsonValue &value, qint64 low, qint64 high)
     if (!value.isDouble())
         return std::nullopt;
     const double number = value.toDouble();
-    if (number != static_cast<double>(static_cast<qint64>(number)) || number < low || number > high)
+    // The range first: a double far out of it has no whole number to convert to.
+    if (!(number >= static_cast<double>(low) && number <= static_cast<double>(high)) || number != std::floor(number))
         return std::nullopt;
     return static_cast<int>(number);
 }
