@@ -1,17 +1,15 @@
 // The puzzle window: the hand-off, Generate, the two displays, "DONE!", the
-// levels, the notices and the marks, as the user sees them.
+// levels, the notices and the marks; every word placed, puzzle numbers and
+// files, and the filler checked, as the user sees them.
 #include "program.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -22,16 +20,16 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), brown(128, 64, 0), none;
-const QStringList fresh = u"Command1 GrdGridder Progress band chkCheckWords chkEveryWord cmdAnswer cmdGenerate "
-                          "cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle cmdUnwanted lblNumber "
-                          "lblReport lblcaption lstWerds optm optvf optvs"_s.split(u' ');
+const QColor orange(255, 128, 0), white(Qt::white), black(Qt::black), red(Qt::red), brown(128, 64, 0);
+const QString fresh = u"Command1 GrdGridder Progress band chkCheckWords chkEveryWord cmdAnswer cmdGenerate cmdNumber "
+                      "cmdOpenPuzzle cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle cmdUnwanted lblNumber lblReport "
+                      "lblcaption lstWerds optm optvf optvs"_s;
 // The fresh window's controls with `in` shown in place of `out`.
-QStringList freshWith(const QString &in, const QString &out)
+QString freshWith(const QString &in, const QString &out)
 {
-    QStringList controls = QStringList(fresh).replaceInStrings(out, in);
+    QStringList controls = QString(fresh).replace(out, in).split(u' ');
     controls.sort();
-    return controls;
+    return controls.join(u' ');
 }
 // Draws that hide TAC leftward from column 3 of row 1, then fill B, C, D, ...
 std::vector<float> tacDraws(int width, int height, int column = 3, int row = 1)
@@ -41,6 +39,7 @@ std::vector<float> tacDraws(int width, int height, int column = 3, int row = 1)
         draws.push_back(drawFor(letter, 26));
     return draws;
 }
+enum Stop { AllPlaced, Escape, GenerateAgain, Closed, OutOfTries };
 } // namespace
 
 class TestPuzzleWindow : public QObject
@@ -54,7 +53,6 @@ class TestPuzzleWindow : public QObject
     QAbstractItemView *words() const { return control<QAbstractItemView>(puzzle(), "lstWerds"); }
     void click(const char *button) const { ::click(puzzle(), button); }
     bool visible(const char *name) const { return control<QWidget>(puzzle(), name)->isVisible(); }
-    QString notice() const { return control<QLabel>(puzzle(), "lblNotice")->text(); }
     QString text(const char *label) const { return control<QLabel>(puzzle(), label)->text(); }
     // From the main window, with new words (if any) and dimensions, on to the puzzle window.
     void start(const QStringList &added, int width, int height)
@@ -82,6 +80,12 @@ class TestPuzzleWindow : public QObject
         click(button);
         return rows(grid());
     }
+    QString keyPrinted()
+    {
+        click("cmdPrint");
+        ::click(program->print(), "Command2");
+        return program->fakes.jobs.constLast().join(u'/');
+    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // settings of the tests' own
@@ -96,34 +100,33 @@ private slots:
     {
         QTest::addColumn<Seen>("expected");
         const QString arial = u"Arial 8"_s;
-        QTest::newRow("frmDisplay") << Seen{u"Lexmire - Puzzle"_s, {0, 0, 513, 596}, arial, white, black};
-        QTest::newRow("Progress") << Seen{{}, {8, 6, 497, 22}, arial, white, black};
-        QTest::newRow("LblDone") << Seen{u"DONE!"_s, {8, 2, 497, 32}, u"Arial 21.75 bold"_s, {}, orange};
-        QTest::newRow("GrdGridder") << Seen{{}, {8, 36, 377, 377}, u"MS Sans Serif 8.25"_s, white, black};
-        QTest::newRow("lstWerds") << Seen{{}, {392, 36, 113, 377}, {}, white, red};
-        QTest::newRow("cmdGenerate") << Seen{u"Generate"_s, {8, 419, 67, 26}, arial, orange, black};
-        QTest::newRow("cmdPuzzle") << Seen{u"Display Whole Puzzle"_s, {79, 419, 123, 26}, arial, orange, brown};
-        QTest::newRow("cmdAnswer") << Seen{u"Display Answer Key"_s, {206, 419, 117, 26}, arial, orange, brown};
-        QTest::newRow("cmdPrint") << Seen{u"Print Options"_s, {327, 419, 87, 26}, arial, orange, brown};
-        QTest::newRow("Command1") << Seen{u"Back to Main"_s, {418, 419, 87, 26}, arial, orange, black};
-        QTest::newRow("lblGenerating") << Seen{
-            u"GENERATING PUZZLE..."_s, {8, 415, 497, 34}, u"Times New Roman 30"_s, {}, orange};
-        QTest::newRow("band") << Seen{{}, {4, 451, 505, 33}, arial, orange, black};
-        QTest::newRow("lblcaption") << Seen{
-            u"Level of Thought:"_s, {12, 453, 180, 29}, u"Arial 14.25 bold italic"_s, orange, black};
-        QTest::newRow("optvf") << Seen{u"No Brainer"_s, {200, 456, 92, 23}, arial, orange, black};
-        QTest::newRow("optm") << Seen{u"Thoughtful"_s, {300, 456, 92, 23}, arial, orange, black};
-        QTest::newRow("optvs") << Seen{u"Quillo Bashing"_s, {400, 456, 104, 23}, arial, orange, black};
-        QTest::newRow("chkEveryWord") << Seen{u"Place every word"_s, {12, 493, 120, 23}, arial, white, black};
-        QTest::newRow("chkCheckWords") << Seen{u"Check for unwanted words"_s, {136, 493, 160, 23}, arial, white, black};
-        QTest::newRow("cmdUnwanted") << Seen{u"Unwanted Words..."_s, {298, 491, 116, 26}, arial, orange, black};
-        QTest::newRow("cmdRefill") << Seen{u"Refill"_s, {418, 491, 87, 26}, arial, orange, brown};
-        QTest::newRow("lblNumber") << Seen{{}, {12, 525, 190, 23}, arial, {}, orange};
-        QTest::newRow("cmdNumber") << Seen{u"Generate Number..."_s, {206, 523, 117, 26}, arial, orange, black};
-        QTest::newRow("cmdSavePuzzle") << Seen{u"Save Puzzle..."_s, {327, 523, 87, 26}, arial, orange, brown};
-        QTest::newRow("cmdOpenPuzzle") << Seen{u"Open Puzzle..."_s, {418, 523, 87, 26}, arial, orange, black};
-        QTest::newRow("lblReport") << Seen{{}, {12, 555, 493, 37}, arial, {}, orange};
-        QTest::newRow("lblTrying") << Seen{{}, {83, 415, 422, 34}, u"Arial 9.75 bold"_s, {}, orange};
+        const auto row = [](const char *name, const Seen &seen) { QTest::newRow(name) << seen; };
+        row("frmDisplay", {u"Lexmire - Puzzle"_s, {0, 0, 513, 596}, arial, white, black});
+        row("Progress", {{}, {8, 6, 497, 22}, arial, white, black});
+        row("LblDone", {u"DONE!"_s, {8, 2, 497, 32}, u"Arial 21.75 bold"_s, {}, orange});
+        row("GrdGridder", {{}, {8, 36, 377, 377}, u"MS Sans Serif 8.25"_s, white, black});
+        row("lstWerds", {{}, {392, 36, 113, 377}, {}, white, red});
+        row("cmdGenerate", {u"Generate"_s, {8, 419, 67, 26}, arial, orange, black});
+        row("cmdPuzzle", {u"Display Whole Puzzle"_s, {79, 419, 123, 26}, arial, orange, brown});
+        row("cmdAnswer", {u"Display Answer Key"_s, {206, 419, 117, 26}, arial, orange, brown});
+        row("cmdPrint", {u"Print Options"_s, {327, 419, 87, 26}, arial, orange, brown});
+        row("Command1", {u"Back to Main"_s, {418, 419, 87, 26}, arial, orange, black});
+        row("lblGenerating", {u"GENERATING PUZZLE..."_s, {8, 415, 497, 34}, u"Times New Roman 30"_s, {}, orange});
+        row("band", {{}, {4, 451, 505, 33}, arial, orange, black});
+        row("lblcaption", {u"Level of Thought:"_s, {12, 453, 180, 29}, u"Arial 14.25 bold italic"_s, orange, black});
+        row("optvf", {u"No Brainer"_s, {200, 456, 92, 23}, arial, orange, black});
+        row("optm", {u"Thoughtful"_s, {300, 456, 92, 23}, arial, orange, black});
+        row("optvs", {u"Quillo Bashing"_s, {400, 456, 104, 23}, arial, orange, black});
+        row("chkEveryWord", {u"Place every word"_s, {12, 493, 120, 23}, arial, white, black});
+        row("chkCheckWords", {u"Check for unwanted words"_s, {136, 493, 160, 23}, arial, white, black});
+        row("cmdUnwanted", {u"Unwanted Words..."_s, {298, 491, 116, 26}, arial, orange, black});
+        row("cmdRefill", {u"Refill"_s, {418, 491, 87, 26}, arial, orange, brown});
+        row("lblNumber", {{}, {12, 525, 190, 23}, arial, {}, orange});
+        row("cmdNumber", {u"Generate Number..."_s, {206, 523, 117, 26}, arial, orange, black});
+        row("cmdSavePuzzle", {u"Save Puzzle..."_s, {327, 523, 87, 26}, arial, orange, brown});
+        row("cmdOpenPuzzle", {u"Open Puzzle..."_s, {418, 523, 87, 26}, arial, orange, black});
+        row("lblReport", {{}, {12, 555, 493, 37}, arial, {}, orange});
+        row("lblTrying", {{}, {83, 415, 422, 34}, u"Arial 9.75 bold"_s, {}, orange});
     }
     void controls()
     {
@@ -134,13 +137,14 @@ private slots:
     }
 
     // The first appearance: the grids sized, the editor's words listed, the
-    // generator reseeded, Thoughtful chosen, nothing to display yet.
+    // generator reseeded, Thoughtful chosen, nothing to display yet; then a
+    // list emptied in the editor, with nothing to place.
     void handOff()
     {
         start({u"one"_s, u"two"_s, u"six"_s}, 40, 10);
         QVERIFY(puzzle()->isVisible() && !program->main()->isVisible());
         QCOMPARE(program->fakes.random.reseeds, 2); // when it loads, and at the hand-off
-        QCOMPARE(shown(puzzle()), fresh);
+        QCOMPARE(shown(puzzle()).join(u' '), fresh);
         QCOMPARE(disabled(puzzle()).join(u' '), u"cmdAnswer cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle"_s);
         QVERIFY(control<QRadioButton>(puzzle(), "optm")->isChecked());
         QCOMPARE(focused(), u"cmdGenerate"_s);
@@ -151,11 +155,11 @@ private slots:
         QCOMPARE(QSize(table->columnWidth(39), table->rowHeight(9)), QSize(17, 16)); // 260 x 240 twips
         QCOMPARE(grid()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         QCOMPARE(entries(words()), QStringList({u"ONE"_s, u"TWO"_s, u"SIX"_s}));
-        QCOMPARE(accessibleName(words()), u"Words in the puzzle"_s);
+        QCOMPARE(QStringList({accessibleName(words()), text("lblNumber"), text("lblReport")}),
+                 QStringList({u"Words in the puzzle"_s, QString(), QString()}));
         QVERIFY(!control<QTimer>(puzzle(), "TmrDone")->isActive());
 
-        // Emptied one by one, the editor's list leaves the main window's copy,
-        // so the start goes on, with no words to place.
+        // Emptied one by one, the editor's list leaves the main window's copy.
         click("Command1");
         ::click(program->main(), "cmdWords");
         for (int i = 0; i < 3; ++i) {
@@ -168,9 +172,8 @@ private slots:
         QCOMPARE(program->fakes.random.reseeds, 3);
         spoken();
         click("cmdGenerate");
-        QCOMPARE(notice(), u"The word list is empty."_s);
-        QCOMPARE(spoken(), QStringList({notice()}));
-        QCOMPARE(shown(puzzle()), freshWith(u"lblNotice"_s, u"Progress"_s));
+        QCOMPARE(QStringList({text("lblNotice"), spoken().join(u'|')}), QStringList(2, u"The word list is empty."_s));
+        QCOMPARE(shown(puzzle()).join(u' '), freshWith(u"lblNotice"_s, u"Progress"_s));
         QCOMPARE(program->fakes.shown, QStringList());
     }
 
@@ -196,10 +199,9 @@ private slots:
                               "cmdSavePuzzle cmdUnwanted lblGenerating lblNumber lblReport lblcaption lstWerds optm "
                               "optvf optvs"_s,
                               QString()}));
-        QCOMPARE(shown(puzzle()), freshWith(u"LblDone"_s, u"Progress"_s));
+        QCOMPARE(shown(puzzle()).join(u' '), freshWith(u"LblDone"_s, u"Progress"_s));
         QCOMPARE(disabled(puzzle()), QStringList());
-        QCOMPARE(rows(grid()), u"..../..../...."_s);
-        QCOMPARE(inkedCells(grid()), 0);
+        QCOMPARE(QList({rows(grid()), QString::number(inkedCells(grid()))}), QList({u"..../..../...."_s, u"0"_s}));
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
         QCOMPARE(inkedCells(grid()), 12);
         QCOMPARE(accessibleName(grid()), u"Puzzle, 4 columns by 3 rows"_s);
@@ -209,7 +211,6 @@ private slots:
         QCOMPARE(inkedCells(grid()), 3);
         QCOMPARE(accessibleName(grid()), u"Answer key, 4 columns by 3 rows"_s);
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
-        QCOMPARE(inkedCells(grid()), 12);
         auto *progress = control<QProgressBar>(puzzle(), "Progress");
         QCOMPARE(QList({progress->value(), progress->maximum()}), QList({1, 1}));
     }
@@ -222,7 +223,6 @@ private slots:
         generate(tacDraws(4, 3));
         start({}, 6, 4);
         QCOMPARE(rows(grid()), u"....../....../....../......"_s);
-        QVERIFY(control<QPushButton>(puzzle(), "cmdPuzzle")->isEnabled());
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB../CDEF../GHIJ../......"_s);
         QCOMPARE(shownGrid("cmdAnswer"), u"CAT.../....../....../......"_s);
         start({}, 3, 4);
@@ -238,20 +238,22 @@ private slots:
         QCOMPARE(inkedCells(grid()), 3);
     }
 
-    // A blank inside an entry counts towards its length, never as a letter.
+    // A blank inside an entry counts towards its length, never as a letter;
+    // a run that places a word takes the last notice away.
     void blanksInsideEntries()
     {
         start({u"new york"_s}, 8, 8);
         generate(spreadDraws(10000));
         const QString puzzleRows = shownGrid("cmdPuzzle");
-        QCOMPARE(puzzleRows.size(), 8 * 9 - 1);
-        QVERIFY2(!puzzleRows.contains(u' ') && !puzzleRows.contains(u'.'), qPrintable(puzzleRows));
+        QVERIFY2(puzzleRows.size() == 8 * 9 - 1 && !puzzleRows.contains(u' ') && !puzzleRows.contains(u'.'),
+                 qPrintable(puzzleRows));
         QCOMPARE(shownGrid("cmdAnswer").remove(u'/').remove(u'.').size(), 7);
         QCOMPARE(::marks(words()), u"-"_s);
         start({}, 7, 6);
         click("cmdGenerate");
-        QCOMPARE(notice(), u"No word fits a 7 x 6 puzzle."_s);
-        start({u"emu"_s}, 7, 6); // the next run that places a word takes the notice away
+        QCOMPARE(text("lblNotice"), u"No word fits a 7 x 6 puzzle."_s);
+        QVERIFY(!control<QWidget>(puzzle(), "cmdSavePuzzle")->isEnabled()); // no puzzle to save
+        start({u"emu"_s}, 7, 6);
         generate(spreadDraws(10000));
         QVERIFY(!visible("lblNotice") && visible("LblDone"));
         QCOMPARE(::marks(words()), u"+-"_s);
@@ -270,11 +272,10 @@ private slots:
     void levels()
     {
         QFETCH(QByteArray, option);
-        QFETCH(int, draws);
         start({u"ab"_s, u"cd"_s}, 3, 3);
         ::click(puzzle(), option);
         generate({});
-        QCOMPARE(int(program->fakes.random.position), draws);
+        QTEST(int(program->fakes.random.position), "draws");
         QCOMPARE(shownGrid("cmdAnswer"), u"AB./.../..."_s);
         QCOMPARE(::marks(words()), u"-+"_s);
         QVERIFY(control<QRadioButton>(puzzle(), option)->isChecked());
@@ -285,21 +286,22 @@ private slots:
     void done()
     {
         auto *timer = control<QTimer>(puzzle(), "TmrDone");
+        const auto state = [&] { return QList({visible("LblDone"), visible("Progress"), timer->isActive()}); };
         start({u"tac"_s}, 4, 3);
         generate(tacDraws(4, 3));
-        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({true, false, true}));
+        QCOMPARE(state(), QList({true, false, true}));
         QCOMPARE(timer->interval(), 1000);
         bool doneDuring = false;
         program->fakes.random.onNext = [&] { doneDuring = visible("LblDone") && !visible("Progress"); };
         generate(tacDraws(4, 3));
         QVERIFY(doneDuring);
         tick(puzzle(), "TmrDone");
-        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({false, true, false}));
+        QCOMPARE(state(), QList({false, true, false}));
         generate(tacDraws(4, 3));
         click("Command1");
         tick(puzzle(), "TmrDone");
         start({}, 4, 3);
-        QCOMPARE(QList({visible("LblDone"), visible("Progress"), timer->isActive()}), QList({false, true, false}));
+        QCOMPARE(state(), QList({false, true, false}));
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s); // as it was left
     }
 
@@ -337,10 +339,11 @@ private slots:
         start(shown, 7, 7);
         QCOMPARE(::marks(words()), marked);
         const int struck = int(marked.indexOf(u'+'));
+        const QString entry = entries(words()).value(qMax(struck, 0));
         QCOMPARE(words()->model()->index(qMax(struck, 0), 0).data(Qt::AccessibleTextRole).toString(),
-                 struck < 0 ? entries(words()).value(0) : entries(words()).at(struck) + u", not hidden"_s);
+                 struck < 0 ? entry : entry + u", not hidden"_s);
         QCOMPARE(toolTip(words(), qMax(struck, 0)),
-                 struck < 0 ? QString() : entries(words()).at(struck) + u"<br>Not hidden in this puzzle"_s);
+                 struck < 0 ? QString() : entry + u"<br>Not hidden in this puzzle"_s);
     }
 
     // What a screen reader is told: a frame, the level options as a group,
@@ -355,14 +358,16 @@ private slots:
         QAccessibleInterface *band = QAccessible::queryAccessibleInterface(control<QWidget>(puzzle(), "band"));
         QCOMPARE(QList({int(band->role()), band->childCount()}), QList({int(QAccessible::Grouping), 3}));
         QCOMPARE(band->text(QAccessible::Name), u"Level of Thought"_s);
-        QCOMPARE(accessibleName(control<QWidget>(puzzle(), "Progress")), u"Progress"_s);
+        QCOMPARE(QStringList({accessibleName(control<QWidget>(puzzle(), "Progress")),
+                              accessibleName(control<QWidget>(puzzle(), "lblNumber"))}),
+                 QStringList({u"Progress"_s, u"Puzzle number"_s}));
         QWidget *option = control<QWidget>(puzzle(), "optm");
         option->setFocus(); // a plain 2 px frame marks the focused option
         const QImage frame = onScreen(option);
         const int right = frame.width() - 1, middle = frame.height() / 2;
         QCOMPARE(QList({frame.pixelColor(right, middle), frame.pixelColor(right - 1, middle),
                         frame.pixelColor(right - 2, middle)}),
-                 QList({QColor(Qt::black), QColor(Qt::black), QColor(255, 128, 0)}));
+                 QList({black, black, orange}));
         QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid());
         QCOMPARE(QList({int(table->role()), table->childCount(), table->tableInterface()->rowCount(),
                         table->tableInterface()->columnCount()}),
@@ -379,7 +384,7 @@ private slots:
         grid()->setFocus();
         QVERIFY(cell->state().focused && table->focusChild() == cell);
         const QRect at = grid()->visualRect(grid()->model()->index(1, 2));
-        QCOMPARE(onScreen(grid()->viewport()).pixelColor(at.left() + 1, at.center().y()), QColor(Qt::black));
+        QCOMPARE(onScreen(grid()->viewport()).pixelColor(at.left() + 1, at.center().y()), black);
     }
 
     // The keyboard: the stops, the keys on each button, and the focus kept on
@@ -405,7 +410,7 @@ private slots:
         connect(qApp, &QApplication::focusChanged, &listening,
                 [&](QWidget *, QWidget *now) { focusPath << (now ? now->objectName() : QString()); });
         int runs = 0;
-        connect(control<QPushButton>(puzzle(), "cmdGenerate"), &QPushButton::clicked, this, [&] { ++runs; });
+        connect(control<QPushButton>(puzzle(), "cmdGenerate"), &QPushButton::clicked, &listening, [&] { ++runs; });
         program->fakes.random.onNext = [&] {
             QWidget *button = control<QWidget>(puzzle(), "cmdGenerate");
             const QPointF centre(button->width() / 2.0, button->height() / 2.0);
@@ -413,20 +418,18 @@ private slots:
                 QCoreApplication::postEvent(button,
                                             new QMouseEvent(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
                                                             Qt::LeftButton, Qt::NoModifier));
-            QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, u" "_s));
-            QCoreApplication::postEvent(button,
-                                        new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, u" "_s));
+            for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(button, new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, u" "_s));
             program->fakes.random.onNext = nullptr;
         };
         press(Qt::Key_Return);
         QCoreApplication::processEvents();
-        QCOMPARE(runs, 1);
-        QCOMPARE(focusPath.join(u" "), QString());
-        QCOMPARE(focused(), u"cmdGenerate"_s);
+        QCOMPARE(QList({QString::number(runs), focusPath.join(u' '), focused()}),
+                 QList({u"1"_s, QString(), u"cmdGenerate"_s}));
         QVERIFY(visible("LblDone"));
         QStringList pressed;
         for (QPushButton *button : puzzle()->findChildren<QPushButton *>())
-            connect(button, &QPushButton::clicked, this, [&pressed, button] { pressed << button->objectName(); });
+            connect(button, &QPushButton::clicked, &listening, [&pressed, button] { pressed << button->objectName(); });
         for (const char *button : {"cmdAnswer", "cmdPuzzle", "Command1"}) {
             for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
                 if (!puzzle()->isVisible())
@@ -435,9 +438,9 @@ private slots:
                 press(key);
             }
         }
-        QCOMPARE(pressed,
-                 QStringList({u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdAnswer"_s, u"cmdPuzzle"_s, u"cmdPuzzle"_s,
-                              u"cmdPuzzle"_s, u"Command1"_s, u"Command1"_s, u"Command1"_s}));
+        QCOMPARE(pressed.join(u' '),
+                 u"cmdAnswer cmdAnswer cmdAnswer cmdPuzzle cmdPuzzle cmdPuzzle Command1 Command1 "
+                 "Command1"_s);
         closeFromTitleBar(puzzle()); // a window manager's close goes back to the main window
         QVERIFY(program->main()->isVisible() && !puzzle()->isVisible());
     }
@@ -447,17 +450,17 @@ private slots:
     // Generate alone shown to stop them; the best is made again and shown.
     void everyWord_data()
     {
-        QTest::addColumn<QString>("stop"); // how the user stops the tries, if at all
+        QTest::addColumn<int>("stop"); // how the tries end
         QTest::addColumn<QList<int>>("hidden");
-        QTest::newRow("all placed") << QString() << QList({1, 2, 1, 3});
-        QTest::newRow("Escape") << u"Escape"_s << QList({1, 2, 1, 1});
-        QTest::newRow("Generate again") << u"Generate"_s << QList({1, 2, 1, 1});
-        QTest::newRow("window closed") << u"close"_s << QList({1, 2, 1, 1});
-        QTest::newRow("out of tries") << u"never"_s << QList({1, 2});
+        QTest::newRow("all placed") << int(AllPlaced) << QList({1, 2, 1, 3});
+        QTest::newRow("Escape") << int(Escape) << QList({1, 2, 1, 1});
+        QTest::newRow("Generate again") << int(GenerateAgain) << QList({1, 2, 1, 1});
+        QTest::newRow("window closed") << int(Closed) << QList({1, 2, 1, 1});
+        QTest::newRow("out of tries") << int(OutOfTries) << QList({1, 2});
     }
     void everyWord()
     {
-        QFETCH(QString, stop);
+        QFETCH(int, stop);
         QFETCH(QList<int>, hidden);
         start({u"ab"_s, u"cd"_s, u"ef"_s}, 3, 3);
         ::click(puzzle(), "optvf");
@@ -473,13 +476,12 @@ private slots:
             if (random.seeds.size() != 3 || !during.isEmpty())
                 return;
             during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ') << focused();
-            // The stop comes in as the user's would, between two tries.
-            QTimer::singleShot(0, this, [&] {
-                if (stop == u"Escape")
+            QTimer::singleShot(0, this, [&] { // as the user's would, between two tries
+                if (stop == Escape)
                     press(Qt::Key_Escape);
-                else if (stop == u"Generate")
+                else if (stop == GenerateAgain)
                     click("cmdGenerate");
-                else if (stop == u"close")
+                else if (stop == Closed)
                     closeFromTitleBar(puzzle());
             });
         };
@@ -497,30 +499,23 @@ private slots:
                          "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs"_s,
                          u"cmdGenerate"_s}));
         const int tries = int(random.seeds.size()) - 1;
-        QCOMPARE(random.seeds.first(tries), [&] { // a fresh number for each try
-            QList<quint32> numbers;
-            for (quint32 n = 1; n <= quint32(tries); ++n)
-                numbers << n;
-            return numbers;
-        }());
-        const bool all = stop.isEmpty();
-        QCOMPARE(random.seeds.last(), all ? 4u : 2u); // the best made again
-        const QString report = all ? u"All 3 words placed (try 4)"_s
-                                   : u"2 of 3 placed after %1 tries"_s.arg(stop == u"never" ? 200 : tries);
+        for (int i = 0; i < tries; ++i) // a fresh number for each try, then the best made again
+            QCOMPARE(random.seeds[i], quint32(i + 1));
+        QCOMPARE(random.seeds.last(), stop == AllPlaced ? 4u : 2u);
+        const QString report = stop == AllPlaced
+            ? u"All 3 words placed (try 4)"_s
+            : u"2 of 3 placed after %1 tries"_s.arg(stop == OutOfTries ? 200 : tries);
         QCOMPARE(spoken(), QStringList({u"DONE! "_s + report}));
-        QCOMPARE(QList({puzzle()->isVisible(), program->main()->isVisible()}),
-                 QList({stop != u"close", stop == u"close"}));
-        if (stop == u"close")
+        QCOMPARE(QList({puzzle()->isVisible(), program->main()->isVisible()}), QList({stop != Closed, stop == Closed}));
+        if (stop == Closed)
             start({}, 3, 3);
         QCOMPARE(QStringList({text("lblReport"), text("lblNumber"), ::marks(words())}),
-                 QStringList({report, all ? u"Puzzle 4"_s : u"Puzzle 2"_s, all ? u"---"_s : u"--+"_s}));
-        QCOMPARE(shownGrid("cmdAnswer"), all ? u"AB./CD./EF."_s : u"AB./CD./..."_s);
+                 stop == AllPlaced ? QStringList({report, u"Puzzle 4"_s, u"---"_s})
+                                   : QStringList({report, u"Puzzle 2"_s, u"--+"_s}));
+        QCOMPARE(shownGrid("cmdAnswer"), stop == AllPlaced ? u"AB./CD./EF."_s : u"AB./CD./..."_s);
         QCOMPARE(disabled(puzzle()), QStringList());
-        // The print window's key is the puzzle shown.
-        click("cmdPrint");
-        ::click(program->print(), "Command2");
-        QCOMPARE(program->fakes.jobs.constLast().join(u'/'),
-                 all ? u"Puzzle Key//A B   /C D   /E F   "_s : u"Puzzle Key//A B   /C D   /      "_s);
+        QCOMPARE(keyPrinted(), // the print window's key is the puzzle shown
+                 stop == AllPlaced ? u"Puzzle Key//A B   /C D   /E F   "_s : u"Puzzle Key//A B   /C D   /      "_s);
     }
 
     // Every Generate shows its number; the number asked for makes the same puzzle again.
@@ -529,26 +524,25 @@ private slots:
         ScriptedRandom &random = program->fakes.random;
         random.seeded = [](quint32 number) { return spreadDraws(20000, number); };
         start({u"cat"_s, u"dog"_s, u"emu"_s}, 6, 5);
-        QCOMPARE(text("lblNumber"), QString());
         click("cmdGenerate");
-        const QStringList first{shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words())};
-        QCOMPARE(text("lblNumber"), u"Puzzle 1"_s);
+        const QStringList first{shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words()), text("lblNumber")};
+        QCOMPARE(first[3], u"Puzzle 1"_s);
         click("cmdGenerate");
         QCOMPARE(text("lblNumber"), u"Puzzle 2"_s);
         QVERIFY(shownGrid("cmdPuzzle") != first[0]);
         click("cmdNumber"); // cancelled
-        QCOMPARE(text("lblNumber"), u"Puzzle 2"_s);
         program->fakes.numberAnswers = {1};
         click("cmdNumber");
-        QCOMPARE(QStringList({shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words())}), first);
-        QCOMPARE(text("lblNumber"), u"Puzzle 1"_s);
+        QCOMPARE(QStringList({shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words()), text("lblNumber")}),
+                 first);
         QCOMPARE(random.seeds, QList<quint32>({1, 2, 1}));
         QCOMPARE(program->fakes.dialogs.constLast(),
                  u"Lexmire - Puzzle|Puzzle number (the same list, size and level make the same puzzle):"_s);
     }
 
     // A puzzle saved, and opened by another run of the program: shown ready to
-    // print, its list, size and level the program's.
+    // print, its list, size and level the program's. What cannot be opened
+    // changes nothing.
     void saveAndOpen()
     {
         start({u"tac"_s}, 4, 3);
@@ -578,41 +572,35 @@ private slots:
             QFile out(program->path(name));
             return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() ? out.fileName() : QString();
         };
-        // Refused, and nothing changed: a file cut short, one too large, a folder.
         QFile large(write(u"large.lexpuzzle"_s, {}));
         QVERIFY(large.resize(64 * 1024 * 1024 + 1));
-        fakes->openAnswers
-            = QStringList({write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName(), program->path({})});
+        fakes->openAnswers = {write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName(), program->path({})};
         const QString before = shownGrid("cmdPuzzle");
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 4; ++i) // the last cancelled
             click("cmdOpenPuzzle");
         QCOMPARE(fakes->shown.size(), 3);
         QVERIFY(fakes->shown[0].endsWith(u"could not be opened:\r\nit is not a puzzle file, or it is cut short."_s));
         QVERIFY(fakes->shown[1].endsWith(u"it is larger than 64 MB, the limit for a puzzle."_s));
         QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), text("lblNumber")}),
                  QStringList({before, u"ZEBRA"_s, u"Puzzle 1"_s}));
-        click("cmdOpenPuzzle"); // cancelled
-        QCOMPARE(fakes->shown.size(), 3);
 
-        fakes->openAnswers = QStringList({write(u"tac.lexpuzzle"_s, saved)});
+        fakes->openAnswers = {write(u"tac.lexpuzzle"_s, saved)};
         spoken();
         click("cmdOpenPuzzle");
-        QCOMPARE(rows(grid()), u"CATB/CDEF/GHIJ"_s);
-        QCOMPARE(QStringList({entries(words()).join(u' '), ::marks(words()), text("lblNumber")}),
-                 QStringList({u"TAC"_s, u"-"_s, u"Puzzle 1"_s}));
+        QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), ::marks(words()), text("lblNumber")}),
+                 QStringList({u"CATB/CDEF/GHIJ"_s, u"TAC"_s, u"-"_s, u"Puzzle 1"_s}));
         QVERIFY(control<QRadioButton>(puzzle(), "optvs")->isChecked());
         QCOMPARE(spoken(), QStringList({u"Opened \u2068tac.lexpuzzle\u2069, Puzzle 1."_s}));
         QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
         click("Command1");
-        QCOMPARE(control<QLabel>(program->main(), "lblDimDisplay")->text(), u" 4 x  3"_s);
-        QCOMPARE(control<QLabel>(program->main(), "lblWordcount")->text(), u"Words in Puzzle:  1"_s);
+        QCOMPARE(QStringList({control<QLabel>(program->main(), "lblDimDisplay")->text(),
+                              control<QLabel>(program->main(), "lblWordcount")->text()}),
+                 QStringList({u" 4 x  3"_s, u"Words in Puzzle:  1"_s}));
         ::click(program->main(), "cmdWords");
         QCOMPARE(entries(control<QAbstractItemView>(program->editor(), "lstWord")), QStringList({u"TAC"_s}));
         ::click(program->editor(), "cmdBack");
         ::click(program->main(), "cmdPrint");
-        click("cmdPrint");
-        ::click(program->print(), "Command2");
-        QCOMPARE(program->fakes.jobs.constLast().join(u'/'), u"Puzzle Key//C A T   /        /        "_s);
+        QCOMPARE(keyPrinted(), u"Puzzle Key//C A T   /        /        "_s);
     }
 
     // The check for unwanted words in the filler, the list the user keeps,
@@ -629,8 +617,7 @@ private slots:
         spoken();
         generate(draws);
         const QString bum = u"Unwanted words in the filler: BUM (row 2, column 1, rightward)."_s;
-        QCOMPARE(text("lblReport"), bum);
-        QCOMPARE(spoken(), QStringList({u"DONE! "_s + bum}));
+        QCOMPARE(QStringList({text("lblReport"), spoken().join(u'|')}), QStringList({bum, u"DONE! "_s + bum}));
         ::click(puzzle(), "chkCheckWords");
         QCOMPARE(text("lblReport"), QString());
         ::click(puzzle(), "chkCheckWords");
@@ -641,10 +628,9 @@ private slots:
         click("cmdPuzzle");
         spoken();
         click("cmdRefill");
-        QCOMPARE(rows(grid()), u"CATX/XXXX/XXXX"_s);
-        QCOMPARE(QStringList({text("lblReport"), text("lblNumber")}),
-                 QStringList({u"No unwanted word in the filler."_s, u"Puzzle 1 (refilled)"_s}));
-        QCOMPARE(spoken(), QStringList({u"New filler letters drawn. No unwanted word in the filler."_s}));
+        QCOMPARE(QStringList({rows(grid()), text("lblReport"), text("lblNumber"), spoken().join(u'|')}),
+                 QStringList({u"CATX/XXXX/XXXX"_s, u"No unwanted word in the filler."_s, u"Puzzle 1 (refilled)"_s,
+                              u"New filler letters drawn. No unwanted word in the filler."_s}));
 
         click("cmdUnwanted"); // cancelled: the list as it starts
         QVERIFY(program->fakes.offeredWords.contains(u"BUM"_s));
