@@ -152,6 +152,7 @@ private slots:
         row("lstWords", Qt::Key_Enter, u"cmdWords | 15 x 15 | "_s);
         row("vsbHeight", Qt::Key_Return, u"cmdDimDone | 15 x 15 | "_s);
         row("lstWords", Qt::Key_Space, u" | 15 x 15 | "_s);
+        row("lstWords", Qt::SHIFT | Qt::Key_Return, u" | 15 x 15 | "_s); // with a modifier, no default
         const std::pair<Qt::Key, int> steps[]
             = {{Qt::Key_Right, 16},    {Qt::Key_Left, 14},   {Qt::Key_Down, 16}, {Qt::Key_Up, 14},
                {Qt::Key_PageDown, 16}, {Qt::Key_PageUp, 14}, {Qt::Key_End, 100}, {Qt::Key_Home, 3}};
