@@ -147,20 +147,14 @@ private slots:
         QCOMPARE(shown(puzzle()).join(u' '), fresh);
         QCOMPARE(disabled(puzzle()).join(u' '), u"cmdAnswer cmdPrint cmdPuzzle cmdRefill cmdSavePuzzle"_s);
         QVERIFY(control<QRadioButton>(puzzle(), "optm")->isChecked());
-        QCOMPARE(focused(), u"cmdGenerate"_s);
-        QCOMPARE(control<QProgressBar>(puzzle(), "Progress")->value(), 0);
+        QCOMPARE(QStringList({focused(), accessibleName(grid()), entries(words()).join(u' '), text("lblNumber")}),
+                 QStringList({u"cmdGenerate"_s, u"Empty grid, 40 columns by 10 rows"_s, u"ONE TWO SIX"_s, QString()}));
         QCOMPARE(rows(grid()), QStringList(10, QString(40, u'.')).join(u'/'));
-        QCOMPARE(accessibleName(grid()), u"Empty grid, 40 columns by 10 rows"_s);
         auto *table = control<QTableView>(puzzle(), "GrdGridder");
         QCOMPARE(QSize(table->columnWidth(39), table->rowHeight(9)), QSize(17, 16)); // 260 x 240 twips
         QCOMPARE(grid()->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-        QCOMPARE(entries(words()), QStringList({u"ONE"_s, u"TWO"_s, u"SIX"_s}));
-        QCOMPARE(QStringList({accessibleName(words()), text("lblNumber"), text("lblReport")}),
-                 QStringList({u"Words in the puzzle"_s, QString(), QString()}));
-        QVERIFY(!control<QTimer>(puzzle(), "TmrDone")->isActive());
 
-        // Emptied one by one, the editor's list leaves the main window's copy.
-        click("Command1");
+        click("Command1"); // emptied one by one, the editor's list leaves the main window's copy
         ::click(program->main(), "cmdWords");
         for (int i = 0; i < 3; ++i) {
             clickEntry(control<QAbstractItemView>(program->editor(), "lstWord"), 0);
@@ -168,51 +162,57 @@ private slots:
         }
         ::click(program->editor(), "cmdBack");
         ::click(program->main(), "cmdPrint");
-        QCOMPARE(entries(words()), QStringList());
-        QCOMPARE(program->fakes.random.reseeds, 3);
+        QCOMPARE(QList({int(entries(words()).size()), program->fakes.random.reseeds}), QList({0, 3}));
         spoken();
         click("cmdGenerate");
         QCOMPARE(QStringList({text("lblNotice"), spoken().join(u'|')}), QStringList(2, u"The word list is empty."_s));
         QCOMPARE(shown(puzzle()).join(u' '), freshWith(u"lblNotice"_s, u"Progress"_s));
-        QCOMPARE(program->fakes.shown, QStringList());
     }
 
     // TAC leftward along the top row of 4 x 3, then the fill letters. While
     // the run holds the thread the buttons give way to "GENERATING PUZZLE...";
-    // afterwards the visible grid is blank until a display button is pressed.
+    // afterwards "DONE!" stands for a tick in place of the bar, and the grid
+    // is blank until a display button is pressed.
     void generateAndDisplay()
     {
         start({u"tac"_s}, 4, 3);
         generate(tacDraws(4, 3)); // a first puzzle, shown, then made again
         click("cmdPuzzle");
-        tick(puzzle(), "TmrDone");
         QStringList during;
         program->fakes.random.onNext = [&] {
             if (during.isEmpty())
-                during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ');
+                during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ') << text("LblDone");
         };
+        auto *timer = control<QTimer>(puzzle(), "TmrDone");
+        const auto done = [&] { return QList({visible("LblDone"), visible("Progress"), timer->isActive()}); };
         spoken();
         generate(tacDraws(4, 3));
+        QCOMPARE(during.value(0),
+                 u"GrdGridder LblDone band chkCheckWords chkEveryWord cmdNumber cmdOpenPuzzle cmdRefill "
+                 "cmdSavePuzzle cmdUnwanted lblGenerating lblNumber lblReport lblcaption lstWerds optm "
+                 "optvf optvs"_s); // "DONE!" of the last run still up
+        QCOMPARE(during.value(1), QString());
+        QCOMPARE(QList({done(), QList({timer->interval() == 1000})}), QList({QList({true, false, true}), {true}}));
         QCOMPARE(spoken(), QStringList({u"DONE!"_s}));
-        QCOMPARE(during,
-                 QStringList({u"GrdGridder Progress band chkCheckWords chkEveryWord cmdNumber cmdOpenPuzzle cmdRefill "
-                              "cmdSavePuzzle cmdUnwanted lblGenerating lblNumber lblReport lblcaption lstWerds optm "
-                              "optvf optvs"_s,
-                              QString()}));
-        QCOMPARE(shown(puzzle()).join(u' '), freshWith(u"LblDone"_s, u"Progress"_s));
-        QCOMPARE(disabled(puzzle()), QStringList());
+        tick(puzzle(), "TmrDone");
+        QCOMPARE(done(), QList({false, true, false}));
         QCOMPARE(QList({rows(grid()), QString::number(inkedCells(grid()))}), QList({u"..../..../...."_s, u"0"_s}));
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
-        QCOMPARE(inkedCells(grid()), 12);
-        QCOMPARE(accessibleName(grid()), u"Puzzle, 4 columns by 3 rows"_s);
+        QCOMPARE(QList({QString::number(inkedCells(grid())), accessibleName(grid())}),
+                 QList({u"12"_s, u"Puzzle, 4 columns by 3 rows"_s}));
         const QRect cell = grid()->visualRect(grid()->model()->index(1, 1)); // its lines white, so letters stand alone
-        QCOMPARE(onScreen(grid()->viewport()).pixelColor(cell.right() + 1, cell.top() + 2), QColor(Qt::white));
+        QCOMPARE(onScreen(grid()->viewport()).pixelColor(cell.right() + 1, cell.top() + 2), white);
         QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
-        QCOMPARE(inkedCells(grid()), 3);
-        QCOMPARE(accessibleName(grid()), u"Answer key, 4 columns by 3 rows"_s);
-        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
+        QCOMPARE(QList({QString::number(inkedCells(grid())), accessibleName(grid())}),
+                 QList({u"3"_s, u"Answer key, 4 columns by 3 rows"_s}));
         auto *progress = control<QProgressBar>(puzzle(), "Progress");
         QCOMPARE(QList({progress->value(), progress->maximum()}), QList({1, 1}));
+        generate(tacDraws(4, 3)); // "DONE!" is gone after a visit away
+        click("Command1");
+        tick(puzzle(), "TmrDone");
+        start({}, 4, 3);
+        QCOMPARE(done(), QList({false, true, false}));
+        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
     }
 
     // Other sizes between visits show the old puzzle cut or padded; the key
@@ -226,8 +226,7 @@ private slots:
         QCOMPARE(shownGrid("cmdPuzzle"), u"CATB../CDEF../GHIJ../......"_s);
         QCOMPARE(shownGrid("cmdAnswer"), u"CAT.../....../....../......"_s);
         start({}, 3, 4);
-        QCOMPARE(shownGrid("cmdAnswer"), u"CAT/.../.../..."_s);
-        QCOMPARE(shownGrid("cmdPuzzle"), u"CAT/CDE/GHI/..."_s);
+        QCOMPARE(shownGrid("cmdAnswer") + shownGrid("cmdPuzzle"), u"CAT/.../.../...CAT/CDE/GHI/..."_s);
         start({}, 6, 4);
         generate(tacDraws(6, 4, 6, 4)); // TAC at the end of the bottom row
         QCOMPARE(shownGrid("cmdAnswer"), u"....../....../....../...CAT"_s);
@@ -248,7 +247,6 @@ private slots:
         QVERIFY2(puzzleRows.size() == 8 * 9 - 1 && !puzzleRows.contains(u' ') && !puzzleRows.contains(u'.'),
                  qPrintable(puzzleRows));
         QCOMPARE(shownGrid("cmdAnswer").remove(u'/').remove(u'.').size(), 7);
-        QCOMPARE(::marks(words()), u"-"_s);
         start({}, 7, 6);
         click("cmdGenerate");
         QCOMPARE(text("lblNotice"), u"No word fits a 7 x 6 puzzle."_s);
@@ -276,66 +274,38 @@ private slots:
         ::click(puzzle(), option);
         generate({});
         QTEST(int(program->fakes.random.position), "draws");
-        QCOMPARE(shownGrid("cmdAnswer"), u"AB./.../..."_s);
-        QCOMPARE(::marks(words()), u"-+"_s);
+        QCOMPARE(shownGrid("cmdAnswer") + ::marks(words()), u"AB./.../...-+"_s);
         QVERIFY(control<QRadioButton>(puzzle(), option)->isChecked());
     }
 
-    // "DONE!" stands for one tick in place of the bar, also through another
-    // run and a visit away.
-    void done()
-    {
-        auto *timer = control<QTimer>(puzzle(), "TmrDone");
-        const auto state = [&] { return QList({visible("LblDone"), visible("Progress"), timer->isActive()}); };
-        start({u"tac"_s}, 4, 3);
-        generate(tacDraws(4, 3));
-        QCOMPARE(state(), QList({true, false, true}));
-        QCOMPARE(timer->interval(), 1000);
-        bool doneDuring = false;
-        program->fakes.random.onNext = [&] { doneDuring = visible("LblDone") && !visible("Progress"); };
-        generate(tacDraws(4, 3));
-        QVERIFY(doneDuring);
-        tick(puzzle(), "TmrDone");
-        QCOMPARE(state(), QList({false, true, false}));
-        generate(tacDraws(4, 3));
-        click("Command1");
-        tick(puzzle(), "TmrDone");
-        start({}, 4, 3);
-        QCOMPARE(state(), QList({false, true, false}));
-        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s); // as it was left
-    }
-
     // Marks are true only of the list the last Generate used: the same
-    // entries in the same order.
+    // entries in the same order. One placement of NEWYORK vouches for one
+    // entry that reads so.
     void marks_data()
     {
         QTest::addColumn<QStringList>("generated");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("marked");
-        const QStringList used{u"cat"_s, u"elephants"_s};
+        const QStringList used{u"cat"_s, u"elephants"_s}, twice{u"newyork"_s, u"new york"_s, u"cat"_s};
         QTest::newRow("not yet generated") << QStringList() << used << u"--"_s;
         QTest::newRow("the list generated") << used << used << u"-+"_s;
-        QTest::newRow("another list") << used << QStringList({u"dog"_s, u"elephants"_s}) << u"--"_s;
         QTest::newRow("another order") << used << QStringList({u"elephants"_s, u"cat"_s}) << u"--"_s;
-        // One placement of NEWYORK vouches for one entry that reads so.
-        const QStringList twice{u"newyork"_s, u"new york"_s, u"cat"_s};
         QTest::newRow("one placement, two entries") << twice << twice << u"-+-"_s;
     }
     void marks()
     {
         QFETCH(QStringList, generated);
-        QFETCH(QStringList, shown);
         QFETCH(QString, marked);
         if (!generated.isEmpty()) {
             start(generated, 7, 7);
             generate(spreadDraws(100000));
             click("Command1");
             ::click(program->main(), "cmdAllClear"); // keeps the marks
-            QCOMPARE(::marks(words()).size(), generated.size());
             ::click(program->main(), "cmdWords");
             ::click(program->editor(), "cmdClear");
             ::click(program->editor(), "cmdBack");
         }
+        QFETCH(QStringList, shown);
         start(shown, 7, 7);
         QCOMPARE(::marks(words()), marked);
         const int struck = int(marked.indexOf(u'+'));
@@ -347,8 +317,9 @@ private slots:
     }
 
     // What a screen reader is told: a frame, the level options as a group,
-    // the bar named, and the grid as a table of its cells alone, the current
-    // one focused while the grid has the focus, and framed for the eye.
+    // the bar and the number named, and the grid as a table of its cells
+    // alone, the current one focused while the grid has the focus, and framed
+    // for the eye.
     void accessibility()
     {
         start({u"tac"_s}, 4, 3);
@@ -357,21 +328,18 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(puzzle())->role(), QAccessible::Window);
         QAccessibleInterface *band = QAccessible::queryAccessibleInterface(control<QWidget>(puzzle(), "band"));
         QCOMPARE(QList({int(band->role()), band->childCount()}), QList({int(QAccessible::Grouping), 3}));
-        QCOMPARE(band->text(QAccessible::Name), u"Level of Thought"_s);
-        QCOMPARE(QStringList({accessibleName(control<QWidget>(puzzle(), "Progress")),
+        QCOMPARE(QStringList({band->text(QAccessible::Name), accessibleName(control<QWidget>(puzzle(), "Progress")),
                               accessibleName(control<QWidget>(puzzle(), "lblNumber"))}),
-                 QStringList({u"Progress"_s, u"Puzzle number"_s}));
+                 QStringList({u"Level of Thought"_s, u"Progress"_s, u"Puzzle number"_s}));
         QWidget *option = control<QWidget>(puzzle(), "optm");
         option->setFocus(); // a plain 2 px frame marks the focused option
         const QImage frame = onScreen(option);
         const int right = frame.width() - 1, middle = frame.height() / 2;
-        QCOMPARE(QList({frame.pixelColor(right, middle), frame.pixelColor(right - 1, middle),
-                        frame.pixelColor(right - 2, middle)}),
-                 QList({black, black, orange}));
+        QCOMPARE(QList({frame.pixelColor(right - 1, middle), frame.pixelColor(right - 2, middle)}),
+                 QList({black, orange}));
         QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid());
-        QCOMPARE(QList({int(table->role()), table->childCount(), table->tableInterface()->rowCount(),
-                        table->tableInterface()->columnCount()}),
-                 QList({int(QAccessible::Table), 12, 3, 4}));
+        QCOMPARE(QList({int(table->role()), table->childCount(), table->tableInterface()->rowCount()}),
+                 QList({int(QAccessible::Table), 12, 3}));
         QString letters;
         for (int i = 0; i < table->childCount(); ++i)
             letters += table->child(i)->text(QAccessible::Name).leftJustified(1, u'.');
@@ -387,8 +355,8 @@ private slots:
         QCOMPARE(onScreen(grid()->viewport()).pixelColor(at.left() + 1, at.center().y()), black);
     }
 
-    // The keyboard: the stops, the keys on each button, and the focus kept on
-    // Generate through a run.
+    // The keyboard: the stops, the keys on a button, and the focus kept on
+    // Generate through a run, with what came in meanwhile dropped.
     void keyboard()
     {
         start({u"tac"_s}, 4, 3);
@@ -401,16 +369,14 @@ private slots:
                  "lstWerds cmdGenerate"_s);
         QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"cmdOpenPuzzle"_s}));
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
-        // Through a run the focus stays on Generate; clicks and keys that come
-        // in meanwhile are not played afterwards.
         program->fakes.random.draws = tacDraws(4, 3);
         program->fakes.random.position = 0;
-        QStringList focusPath;
-        const QObject listening; // the path is this test's alone
+        QStringList seen;        // focus changes, then the buttons pressed
+        const QObject listening; // this test's alone
         connect(qApp, &QApplication::focusChanged, &listening,
-                [&](QWidget *, QWidget *now) { focusPath << (now ? now->objectName() : QString()); });
-        int runs = 0;
-        connect(control<QPushButton>(puzzle(), "cmdGenerate"), &QPushButton::clicked, &listening, [&] { ++runs; });
+                [&](QWidget *, QWidget *now) { seen << (now ? now->objectName() : u"-"_s); });
+        for (QPushButton *button : puzzle()->findChildren<QPushButton *>())
+            connect(button, &QPushButton::clicked, &listening, [&seen, button] { seen << button->objectName(); });
         program->fakes.random.onNext = [&] {
             QWidget *button = control<QWidget>(puzzle(), "cmdGenerate");
             const QPointF centre(button->width() / 2.0, button->height() / 2.0);
@@ -424,23 +390,12 @@ private slots:
         };
         press(Qt::Key_Return);
         QCoreApplication::processEvents();
-        QCOMPARE(QList({QString::number(runs), focusPath.join(u' '), focused()}),
-                 QList({u"1"_s, QString(), u"cmdGenerate"_s}));
-        QVERIFY(visible("LblDone"));
-        QStringList pressed;
-        for (QPushButton *button : puzzle()->findChildren<QPushButton *>())
-            connect(button, &QPushButton::clicked, &listening, [&pressed, button] { pressed << button->objectName(); });
-        for (const char *button : {"cmdAnswer", "cmdPuzzle", "Command1"}) {
-            for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-                if (!puzzle()->isVisible())
-                    start({}, 4, 3);
-                control<QWidget>(puzzle(), button)->setFocus();
-                press(key);
-            }
-        }
-        QCOMPARE(pressed.join(u' '),
-                 u"cmdAnswer cmdAnswer cmdAnswer cmdPuzzle cmdPuzzle cmdPuzzle Command1 Command1 "
-                 "Command1"_s);
+        QCOMPARE(QStringList({seen.join(u' '), focused()}), QStringList({u"cmdGenerate"_s, u"cmdGenerate"_s}));
+        control<QWidget>(puzzle(), "cmdAnswer")->setFocus();
+        seen.clear();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            press(key);
+        QCOMPARE(seen.join(u' '), u"cmdAnswer cmdAnswer cmdAnswer"_s);
         closeFromTitleBar(puzzle()); // a window manager's close goes back to the main window
         QVERIFY(program->main()->isVisible() && !puzzle()->isVisible());
     }
@@ -475,7 +430,7 @@ private slots:
         random.onNext = [&] {
             if (random.seeds.size() != 3 || !during.isEmpty())
                 return;
-            during << shown(puzzle()).join(u' ') << disabled(puzzle()).join(u' ') << focused();
+            during << shown(puzzle()).join(u' ').section(u' ', 3, 5) << disabled(puzzle()).join(u' ') << focused();
             QTimer::singleShot(0, this, [&] { // as the user's would, between two tries
                 if (stop == Escape)
                     press(Qt::Key_Escape);
@@ -490,54 +445,51 @@ private slots:
         click("cmdGenerate");
         QTRY_VERIFY(!visible("lblTrying"));
         random.onNext = nullptr;
-        QCOMPARE(
-            during,
-            QStringList({u"GrdGridder Progress band chkCheckWords chkEveryWord cmdGenerate cmdNumber cmdOpenPuzzle "
-                         "cmdRefill cmdSavePuzzle cmdUnwanted lblNumber lblReport lblTrying lblcaption lstWerds "
-                         "optm optvf optvs"_s,
-                         u"chkCheckWords chkEveryWord cmdAnswer cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle "
-                         "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs"_s,
-                         u"cmdGenerate"_s}));
+        QCOMPARE(during,
+                 QStringList({u"chkCheckWords chkEveryWord cmdGenerate"_s,
+                              u"chkCheckWords chkEveryWord cmdAnswer cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle "
+                              "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs"_s,
+                              u"cmdGenerate"_s}));
         const int tries = int(random.seeds.size()) - 1;
         for (int i = 0; i < tries; ++i) // a fresh number for each try, then the best made again
             QCOMPARE(random.seeds[i], quint32(i + 1));
-        QCOMPARE(random.seeds.last(), stop == AllPlaced ? 4u : 2u);
-        const QString report = stop == AllPlaced
-            ? u"All 3 words placed (try 4)"_s
-            : u"2 of 3 placed after %1 tries"_s.arg(stop == OutOfTries ? 200 : tries);
+        const bool all = stop == AllPlaced;
+        QCOMPARE(random.seeds.last(), all ? 4u : 2u);
+        const QString report = all ? u"All 3 words placed (try 4)"_s
+                                   : u"2 of 3 placed after %1 tries"_s.arg(stop == OutOfTries ? 200 : tries);
         QCOMPARE(spoken(), QStringList({u"DONE! "_s + report}));
         QCOMPARE(QList({puzzle()->isVisible(), program->main()->isVisible()}), QList({stop != Closed, stop == Closed}));
         if (stop == Closed)
             start({}, 3, 3);
-        QCOMPARE(QStringList({text("lblReport"), text("lblNumber"), ::marks(words())}),
-                 stop == AllPlaced ? QStringList({report, u"Puzzle 4"_s, u"---"_s})
-                                   : QStringList({report, u"Puzzle 2"_s, u"--+"_s}));
-        QCOMPARE(shownGrid("cmdAnswer"), stop == AllPlaced ? u"AB./CD./EF."_s : u"AB./CD./..."_s);
+        QCOMPARE(QStringList({text("lblReport"), text("lblNumber"), ::marks(words()), shownGrid("cmdAnswer")}),
+                 all ? QStringList({report, u"Puzzle 4"_s, u"---"_s, u"AB./CD./EF."_s})
+                     : QStringList({report, u"Puzzle 2"_s, u"--+"_s, u"AB./CD./..."_s}));
         QCOMPARE(disabled(puzzle()), QStringList());
         QCOMPARE(keyPrinted(), // the print window's key is the puzzle shown
-                 stop == AllPlaced ? u"Puzzle Key//A B   /C D   /E F   "_s : u"Puzzle Key//A B   /C D   /      "_s);
+                 all ? u"Puzzle Key//A B   /C D   /E F   "_s : u"Puzzle Key//A B   /C D   /      "_s);
     }
 
     // Every Generate shows its number; the number asked for makes the same puzzle again.
     void puzzleNumbers()
     {
-        ScriptedRandom &random = program->fakes.random;
-        random.seeded = [](quint32 number) { return spreadDraws(20000, number); };
+        program->fakes.random.seeded = [](quint32 number) { return spreadDraws(20000, number); };
         start({u"cat"_s, u"dog"_s, u"emu"_s}, 6, 5);
+        const auto made = [&] {
+            return QStringList({shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words()), text("lblNumber")});
+        };
         click("cmdGenerate");
-        const QStringList first{shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words()), text("lblNumber")};
-        QCOMPARE(first[3], u"Puzzle 1"_s);
+        const QStringList first = made();
         click("cmdGenerate");
         QCOMPARE(text("lblNumber"), u"Puzzle 2"_s);
         QVERIFY(shownGrid("cmdPuzzle") != first[0]);
         click("cmdNumber"); // cancelled
         program->fakes.numberAnswers = {1};
         click("cmdNumber");
-        QCOMPARE(QStringList({shownGrid("cmdPuzzle"), shownGrid("cmdAnswer"), ::marks(words()), text("lblNumber")}),
-                 first);
-        QCOMPARE(random.seeds, QList<quint32>({1, 2, 1}));
-        QCOMPARE(program->fakes.dialogs.constLast(),
-                 u"Lexmire - Puzzle|Puzzle number (the same list, size and level make the same puzzle):"_s);
+        QCOMPARE(made(), first);
+        QCOMPARE(QList({first[3], program->fakes.dialogs.constLast()}),
+                 QList({u"Puzzle 1"_s,
+                        u"Lexmire - Puzzle|Puzzle number (the same list, size and level make the same puzzle):"_s}));
+        QCOMPARE(program->fakes.random.seeds, QList<quint32>({1, 2, 1}));
     }
 
     // A puzzle saved, and opened by another run of the program: shown ready to
@@ -552,14 +504,15 @@ private slots:
         click("cmdSavePuzzle"); // cancelled
         fakes->saveAnswers = QStringList({program->path(u"none/tac.lexpuzzle"_s), program->path(u"tac.lexpuzzle"_s)});
         click("cmdSavePuzzle");
-        QVERIFY2(fakes->shown.value(0).startsWith(u"Lexmire - Puzzle|The puzzle file "_s)
-                     && fakes->shown.value(0).contains(u"could not be saved:\r\n"_s),
-                 qPrintable(fakes->shown.value(0)));
         spoken();
         click("cmdSavePuzzle");
-        QCOMPARE(spoken(), QStringList({u"Saved the puzzle to \u2068tac.lexpuzzle\u2069"_s}));
-        QCOMPARE(fakes->dialogs.constLast(),
-                 u"Lexmire Puzzles (*.lexpuzzle)|*.lexpuzzle|All Files (*.*)|*.*|Save Puzzle|lexpuzzle"_s);
+        QVERIFY2(fakes->shown.size() == 1 && fakes->shown[0].startsWith(u"Lexmire - Puzzle|The puzzle file "_s)
+                     && fakes->shown[0].contains(u"could not be saved:\r\n"_s),
+                 qPrintable(fakes->shown.join(u'\n')));
+        QCOMPARE(
+            QStringList({spoken().join(u'|'), fakes->dialogs.constLast()}),
+            QStringList({u"Saved the puzzle to \u2068tac.lexpuzzle\u2069"_s,
+                         u"Lexmire Puzzles (*.lexpuzzle)|*.lexpuzzle|All Files (*.*)|*.*|Save Puzzle|lexpuzzle"_s}));
         QFile file(program->path(u"tac.lexpuzzle"_s));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
@@ -574,11 +527,11 @@ private slots:
         };
         QFile large(write(u"large.lexpuzzle"_s, {}));
         QVERIFY(large.resize(64 * 1024 * 1024 + 1));
-        fakes->openAnswers = {write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName(), program->path({})};
+        fakes->openAnswers = {write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName()};
         const QString before = shownGrid("cmdPuzzle");
-        for (int i = 0; i < 4; ++i) // the last cancelled
+        for (int i = 0; i < 3; ++i) // the last cancelled
             click("cmdOpenPuzzle");
-        QCOMPARE(fakes->shown.size(), 3);
+        QCOMPARE(fakes->shown.size(), 2);
         QVERIFY(fakes->shown[0].endsWith(u"could not be opened:\r\nit is not a puzzle file, or it is cut short."_s));
         QVERIFY(fakes->shown[1].endsWith(u"it is larger than 64 MB, the limit for a puzzle."_s));
         QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), text("lblNumber")}),
@@ -591,7 +544,6 @@ private slots:
                  QStringList({u"CATB/CDEF/GHIJ"_s, u"TAC"_s, u"-"_s, u"Puzzle 1"_s}));
         QVERIFY(control<QRadioButton>(puzzle(), "optvs")->isChecked());
         QCOMPARE(spoken(), QStringList({u"Opened \u2068tac.lexpuzzle\u2069, Puzzle 1."_s}));
-        QCOMPARE(shownGrid("cmdAnswer"), u"CAT./..../...."_s);
         click("Command1");
         QCOMPARE(QStringList({control<QLabel>(program->main(), "lblDimDisplay")->text(),
                               control<QLabel>(program->main(), "lblWordcount")->text()}),
@@ -621,8 +573,6 @@ private slots:
         ::click(puzzle(), "chkCheckWords");
         QCOMPARE(text("lblReport"), QString());
         ::click(puzzle(), "chkCheckWords");
-        QCOMPARE(text("lblReport"), bum);
-
         program->fakes.random.draws.assign(9, drawFor(24, 26));
         program->fakes.random.position = 0;
         click("cmdPuzzle");
@@ -631,14 +581,11 @@ private slots:
         QCOMPARE(QStringList({rows(grid()), text("lblReport"), text("lblNumber"), spoken().join(u'|')}),
                  QStringList({u"CATX/XXXX/XXXX"_s, u"No unwanted word in the filler."_s, u"Puzzle 1 (refilled)"_s,
                               u"New filler letters drawn. No unwanted word in the filler."_s}));
-
         click("cmdUnwanted"); // cancelled: the list as it starts
         QVERIFY(program->fakes.offeredWords.contains(u"BUM"_s));
         program->fakes.wordAnswers = {{u"cat"_s, u"xxxx"_s}}; // CAT is the puzzle's own
         click("cmdUnwanted");
-        QCOMPARE(text("lblReport"),
-                 u"Unwanted words in the filler: XXXX (row 2, column 1, rightward); "
-                 "XXXX (row 3, column 1, rightward)."_s);
+        QVERIFY(text("lblReport").startsWith(u"Unwanted words in the filler: XXXX (row 2, column 1, rightward);"_s));
         program = std::make_unique<Program>(); // the list is kept
         start({u"tac"_s}, 4, 3);
         click("cmdUnwanted");
