@@ -207,12 +207,6 @@ private slots:
                  QList({u"3"_s, u"Answer key, 4 columns by 3 rows"_s}));
         auto *progress = control<QProgressBar>(puzzle(), "Progress");
         QCOMPARE(QList({progress->value(), progress->maximum()}), QList({1, 1}));
-        generate(tacDraws(4, 3)); // "DONE!" is gone after a visit away
-        click("Command1");
-        tick(puzzle(), "TmrDone");
-        start({}, 4, 3);
-        QCOMPARE(done(), QList({false, true, false}));
-        QCOMPARE(shownGrid("cmdPuzzle"), u"CATB/CDEF/GHIJ"_s);
     }
 
     // Other sizes between visits show the old puzzle cut or padded; the key
@@ -345,8 +339,6 @@ private slots:
             letters += table->child(i)->text(QAccessible::Name).leftJustified(1, u'.');
         QCOMPARE(letters, u"CATBCDEFGHIJ"_s);
         QAccessibleInterface *cell = table->tableInterface()->cellAt(1, 2);
-        QCOMPARE(QList({cell->tableCellInterface()->rowIndex(), cell->tableCellInterface()->columnIndex()}),
-                 QList({1, 2}));
         grid()->setCurrentIndex(grid()->model()->index(1, 2));
         QVERIFY(!cell->state().focused); // the grid has not the focus
         grid()->setFocus();
@@ -367,7 +359,6 @@ private slots:
                  u"cmdPuzzle cmdAnswer cmdPrint Command1 optvs chkEveryWord chkCheckWords "
                  "cmdUnwanted cmdRefill cmdNumber cmdSavePuzzle cmdOpenPuzzle GrdGridder "
                  "lstWerds cmdGenerate"_s);
-        QCOMPARE(tabOrder(3, true), QStringList({u"lstWerds"_s, u"GrdGridder"_s, u"cmdOpenPuzzle"_s}));
         control<QWidget>(puzzle(), "cmdGenerate")->setFocus();
         program->fakes.random.draws = tacDraws(4, 3);
         program->fakes.random.position = 0;
@@ -430,7 +421,7 @@ private slots:
         random.onNext = [&] {
             if (random.seeds.size() != 3 || !during.isEmpty())
                 return;
-            during << shown(puzzle()).join(u' ').section(u' ', 3, 5) << disabled(puzzle()).join(u' ') << focused();
+            during << focused() << disabled(puzzle()).join(u' ') << QString::number(visible("lblTrying"));
             QTimer::singleShot(0, this, [&] { // as the user's would, between two tries
                 if (stop == Escape)
                     press(Qt::Key_Escape);
@@ -446,10 +437,10 @@ private slots:
         QTRY_VERIFY(!visible("lblTrying"));
         random.onNext = nullptr;
         QCOMPARE(during,
-                 QStringList({u"chkCheckWords chkEveryWord cmdGenerate"_s,
+                 QStringList({u"cmdGenerate"_s, // Generate alone live, the rest waits
                               u"chkCheckWords chkEveryWord cmdAnswer cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle "
                               "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs"_s,
-                              u"cmdGenerate"_s}));
+                              u"1"_s}));
         const int tries = int(random.seeds.size()) - 1;
         for (int i = 0; i < tries; ++i) // a fresh number for each try, then the best made again
             QCOMPARE(random.seeds[i], quint32(i + 1));
@@ -513,10 +504,7 @@ private slots:
             QStringList({spoken().join(u'|'), fakes->dialogs.constLast()}),
             QStringList({u"Saved the puzzle to \u2068tac.lexpuzzle\u2069"_s,
                          u"Lexmire Puzzles (*.lexpuzzle)|*.lexpuzzle|All Files (*.*)|*.*|Save Puzzle|lexpuzzle"_s}));
-        QFile file(program->path(u"tac.lexpuzzle"_s));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray saved = file.readAll();
-
+        const std::unique_ptr<Program> first = std::move(program); // its folder holds the file
         program = std::make_unique<Program>();
         fakes = &program->fakes;
         start({u"zebra"_s}, 15, 15);
@@ -527,7 +515,7 @@ private slots:
         };
         QFile large(write(u"large.lexpuzzle"_s, {}));
         QVERIFY(large.resize(64 * 1024 * 1024 + 1));
-        fakes->openAnswers = {write(u"cut.lexpuzzle"_s, saved.left(100)), large.fileName()};
+        fakes->openAnswers = {write(u"cut.lexpuzzle"_s, "{\"format\": \"Lexmire puzzle\", \"vers"), large.fileName()};
         const QString before = shownGrid("cmdPuzzle");
         for (int i = 0; i < 3; ++i) // the last cancelled
             click("cmdOpenPuzzle");
@@ -537,7 +525,7 @@ private slots:
         QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), text("lblNumber")}),
                  QStringList({before, u"ZEBRA"_s, u"Puzzle 1"_s}));
 
-        fakes->openAnswers = {write(u"tac.lexpuzzle"_s, saved)};
+        fakes->openAnswers = {first->path(u"tac.lexpuzzle"_s)};
         spoken();
         click("cmdOpenPuzzle");
         QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), ::marks(words()), text("lblNumber")}),
@@ -570,9 +558,6 @@ private slots:
         generate(draws);
         const QString bum = u"Unwanted words in the filler: BUM (row 2, column 1, rightward)."_s;
         QCOMPARE(QStringList({text("lblReport"), spoken().join(u'|')}), QStringList({bum, u"DONE! "_s + bum}));
-        ::click(puzzle(), "chkCheckWords");
-        QCOMPARE(text("lblReport"), QString());
-        ::click(puzzle(), "chkCheckWords");
         program->fakes.random.draws.assign(9, drawFor(24, 26));
         program->fakes.random.position = 0;
         click("cmdPuzzle");
@@ -586,6 +571,8 @@ private slots:
         program->fakes.wordAnswers = {{u"cat"_s, u"xxxx"_s}}; // CAT is the puzzle's own
         click("cmdUnwanted");
         QVERIFY(text("lblReport").startsWith(u"Unwanted words in the filler: XXXX (row 2, column 1, rightward);"_s));
+        ::click(puzzle(), "chkCheckWords"); // off: nothing reported
+        QCOMPARE(text("lblReport"), QString());
         program = std::make_unique<Program>(); // the list is kept
         start({u"tac"_s}, 4, 3);
         click("cmdUnwanted");
