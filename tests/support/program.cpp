@@ -1,10 +1,6 @@
 #include "program.h"
 
-#include "app/main_window.h"
-#include "editor/editor_window.h"
-#include "print/print_window.h"
 #include "print/qt_text_printer.h"
-#include "puzzle/puzzle_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -59,22 +55,6 @@ Program::Program(bool realPrinter)
 }
 
 Program::~Program() = default;
-QWidget *Program::main() const
-{
-    return windows->frmMain();
-}
-QWidget *Program::editor() const
-{
-    return windows->frmEdit();
-}
-QWidget *Program::puzzle() const
-{
-    return windows->frmDisplay();
-}
-QWidget *Program::print() const
-{
-    return windows->frmPrint();
-}
 
 QObject *Detail::find(QWidget *window, const char *name, const QMetaObject &type, const std::source_location &at)
 {
@@ -154,35 +134,32 @@ void tick(QWidget *window, const char *timer)
 
 char *toString(const Seen &s)
 {
-    return qstrdup(qPrintable(u"\"%1\" at %2,%3 %4x%5 in %6, face %7, ink %8"_s.arg(s.caption)
-                                  .arg(s.place.x())
-                                  .arg(s.place.y())
-                                  .arg(s.place.width())
-                                  .arg(s.place.height())
-                                  .arg(s.font, s.face.name(), s.ink.name())));
+    const QRect &r = s.place;
+    return qstrdup(qPrintable(QString::asprintf("\"%s\" at %d,%d %dx%d in %s, face %s, ink %s", qPrintable(s.caption),
+                                                r.x(), r.y(), r.width(), r.height(), qPrintable(s.font),
+                                                qPrintable(s.face.name()), qPrintable(s.ink.name()))));
 }
 
 Seen seen(QWidget *c, const Seen &expected)
 {
     auto *button = qobject_cast<QAbstractButton *>(c);
     auto *label = qobject_cast<QLabel *>(c);
-    const QFont f = c->font();
     const QImage image = expected.face.isValid() ? onScreen(c) : QImage();
     c->ensurePolished();
+    const QFont f = c->font();
+    const QString font = QString::asprintf("%s %g%s%s", qPrintable(f.family()), f.pointSizeF(), f.bold() ? " bold" : "",
+                                           f.italic() ? " italic" : "");
+    const QString caption = c->isWindow() ? c->windowTitle()
+        : button                          ? button->text()
+        : label                           ? label->text()
+                                          : QString();
     const auto role = qobject_cast<QAbstractItemView *>(c) ? QPalette::Text
         : button                                           ? QPalette::ButtonText
                                                            : QPalette::WindowText;
-    return {
-        c->isWindow() ? c->windowTitle()
-            : button  ? button->text()
-            : label   ? label->text()
-                      : QString(),
-        c->isWindow() ? QRect(QPoint(), c->size()) : QRect(c->mapTo(c->window(), QPoint()), c->size()),
-        expected.font.isEmpty() ? QString()
-                                : u"%1 %2%3%4"_s.arg(f.family())
-                                      .arg(f.pointSizeF())
-                                      .arg(f.bold() ? u" bold"_s : QString(), f.italic() ? u" italic"_s : QString()),
-        image.isNull() ? QColor() : image.pixelColor(image.width() - 4, image.height() / 2), c->palette().color(role)};
+    return {caption, QRect(c->isWindow() ? QPoint() : c->mapTo(c->window(), QPoint()), c->size()),
+            expected.font.isEmpty() ? QString() : font,
+            image.isNull() ? QColor() : image.pixelColor(image.width() - 4, image.height() / 2),
+            c->palette().color(role)};
 }
 
 QStringList entries(QAbstractItemView *list)

@@ -4,8 +4,12 @@
 // and type, the user's ways in (words, keys, clicks), and projections of what
 // the user sees, to be compared at the test's own line.
 
+#include "app/main_window.h"
 #include "app/windows.h"
+#include "editor/editor_window.h"
 #include "fakes.h"
+#include "print/print_window.h"
+#include "puzzle/puzzle_window.h"
 
 #include <QListView>
 #include <QPushButton>
@@ -24,10 +28,10 @@ struct Program
 {
     explicit Program(bool realPrinter = false);
     ~Program();
-    QWidget *main() const;
-    QWidget *editor() const;
-    QWidget *puzzle() const;
-    QWidget *print() const;
+    QWidget *main() const { return windows->frmMain(); }
+    QWidget *editor() const { return windows->frmEdit(); }
+    QWidget *puzzle() const { return windows->frmDisplay(); }
+    QWidget *print() const { return windows->frmPrint(); }
     QString path(const QString &name) const { return dir.filePath(name); } // in a folder of its own
 
     FakePlatform fakes;
