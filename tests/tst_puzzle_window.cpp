@@ -448,7 +448,7 @@ private slots:
         QCOMPARE(random.seeds.last(), all ? 4u : 2u);
         const QString report = all ? u"All 3 words placed (try 4)"_s
                                    : u"2 of 3 placed after %1 tries"_s.arg(stop == OutOfTries ? 200 : tries);
-        QCOMPARE(spoken(), QStringList({u"DONE! "_s + report}));
+        QCOMPARE(spoken(), QStringList({u"DONE! "_s + report + u'.'}));
         QCOMPARE(QList({puzzle()->isVisible(), program->main()->isVisible()}), QList({stop != Closed, stop == Closed}));
         if (stop == Closed)
             start({}, 3, 3);

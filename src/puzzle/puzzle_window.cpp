@@ -53,10 +53,15 @@ const QString boxTitle = QStringLiteral("Lexmire - Puzzle");
 const QString unwantedKey = QStringLiteral("puzzle/unwantedWords");
 constexpr int shownPathLength = 120;
 
-// The parts that say something, one after another.
+// The parts that say something, one after another: on lines of their own,
+// or spoken, each ended so that a screen reader pauses between them.
 QString joined(QStringList parts, QChar between = u' ')
 {
     parts.removeAll(QString());
+    if (between == u' ')
+        for (QString &part : parts)
+            if (!part.endsWith(u'.') && !part.endsWith(u'!'))
+                part += u'.';
     return parts.join(between);
 }
 
