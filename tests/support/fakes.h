@@ -20,48 +20,40 @@
 struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Dialogs
 {
     void show(const QString &text, const QString &title) override { shown.append(title + u'|' + text); }
-    QString openFile(QWidget *, const QString &filter) override { return answer(openAnswers, filter); }
+    QString openFile(QWidget *, const QString &filter) override
+    {
+        return answer(filter, openAnswers).value_or(QString());
+    }
     QString saveFile(QWidget *, const QString &filter, const QString &title, const QString &defaultSuffix) override
     {
-        return answer(saveAnswers, filter + u'|' + title + u'|' + defaultSuffix);
+        return answer(filter + u'|' + title + u'|' + defaultSuffix, saveAnswers).value_or(QString());
     }
     void setFontName(const QString &name) override { fontNames.append(name); }
     void printLine(const QString &line) override { current.append(line); }
     void printEmptyLine() override { current.append(QString()); }
-    QString endDocument() override
-    {
-        jobs.append(std::exchange(current, {}));
-        return {};
-    }
+    QString endDocument() override { return jobs.append(std::exchange(current, {})), QString(); }
     void exitNow() override { onExit(); }
     // The printer dialogs answer through `setUp`: it may change the printer,
     // and says whether the user accepted; none set is a cancel.
-    bool pageSetup(QPrinter &printer, QWidget *) override
-    {
-        return dialogs.append(QStringLiteral("page setup")), setUp && setUp(printer);
-    }
-    bool choosePrinter(QPrinter &printer, QWidget *) override
-    {
-        return dialogs.append(QStringLiteral("printer")), setUp && setUp(printer);
-    }
-    // Each takes the next queued answer; none queued is a cancel.
+    bool pageSetup(QPrinter &p, QWidget *) override { return printerDialog(QStringLiteral("page setup"), p); }
+    bool choosePrinter(QPrinter &p, QWidget *) override { return printerDialog(QStringLiteral("printer"), p); }
+    bool printerDialog(const QString &name, QPrinter &p) { return dialogs.append(name), setUp && setUp(p); }
     std::optional<quint32> askNumber(QWidget *, const QString &title, const QString &label, quint32, quint32) override
     {
-        dialogs.append(title + u'|' + label);
-        return numberAnswers.isEmpty() ? std::nullopt : std::optional(numberAnswers.takeFirst());
+        return answer(title + u'|' + label, numberAnswers);
     }
     std::optional<QStringList> editWords(QWidget *, const QString &title, const QString &label,
                                          const QStringList &words) override
     {
-        dialogs.append(title + u'|' + label);
-        offeredWords = words;
-        return wordAnswers.isEmpty() ? std::nullopt : std::optional(wordAnswers.takeFirst());
+        return offeredWords = words, answer(title + u'|' + label, wordAnswers);
     }
 
-    QString answer(QStringList &answers, const QString &dialog)
+    // The dialog recorded; the next queued answer, if any.
+    template<typename T>
+    std::optional<T> answer(const QString &dialog, QList<T> &answers)
     {
         dialogs.append(dialog);
-        return answers.isEmpty() ? QString() : answers.takeFirst();
+        return answers.isEmpty() ? std::nullopt : std::optional(answers.takeFirst());
     }
     // `printer`, if given, stands in for this one's recording.
     Platform platform(TextPrinter *printer = nullptr)

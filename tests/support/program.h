@@ -18,6 +18,7 @@
 
 #include <memory>
 #include <source_location>
+#include <type_traits>
 
 class QtTextPrinter;
 
@@ -42,21 +43,10 @@ struct Program
 
 namespace Detail {
 QObject *find(QWidget *window, const char *name, const QMetaObject &type, const std::source_location &at);
+// What stands in for a missing T: one that can be made.
 template<typename T>
-struct StandIn
-{
-    using type = T;
-};
-template<>
-struct StandIn<QAbstractItemView>
-{
-    using type = QListView;
-};
-template<>
-struct StandIn<QAbstractButton>
-{
-    using type = QPushButton;
-};
+using StandIn = std::conditional_t<std::is_same_v<T, QAbstractItemView>, QListView,
+                                   std::conditional_t<std::is_same_v<T, QAbstractButton>, QPushButton, T>>;
 } // namespace Detail
 
 // The control `name` of `window` (or the window itself). When it is missing
@@ -68,7 +58,7 @@ T *control(QWidget *window, const QByteArray &name, std::source_location at = st
     QObject *found = Detail::find(window, name.constData(), T::staticMetaObject, at);
     if (auto *typed = qobject_cast<T *>(found))
         return typed;
-    static auto *standIn = new typename Detail::StandIn<T>::type; // kept: the failed test ends soon
+    static auto *standIn = new Detail::StandIn<T>; // kept: the failed test ends soon
     return standIn;
 }
 
