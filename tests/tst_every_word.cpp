@@ -56,16 +56,6 @@ private slots:
         random.seed(search.bestNumber());
         QCOMPARE(generate(entries, 3, 3, AttemptLimit::NoBrainer, random).placed.size(), best);
     }
-
-    void stopsWhenAsked()
-    {
-        ScriptedRandom random;
-        EveryWordSearch search({u"AB"_s, u"CD"_s}, 3, 3, AttemptLimit::NoBrainer, random, {});
-        QVERIFY(search.step());
-        search.stop();
-        QVERIFY(!search.step());
-        QCOMPARE(QList({search.tries(), search.budgetTries()}), QList({1, 200}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEveryWord)

@@ -1,5 +1,5 @@
 // Unwanted words spelt by the filler: found in all eight directions, never in
-// the puzzle's own words, reported, and drawn over without moving a word.
+// the puzzle's own words, and reported.
 #include "inputs.h"
 #include "puzzle/unwanted_words.h"
 
@@ -63,22 +63,6 @@ private slots:
         QCOMPARE(
             UnwantedWords::report({{u"POO"_s, 0, 4, 1, 0}, {u"BUM"_s, 4, 0, -1, 1}}),
             u"Unwanted words in the filler: POO (row 1, column 5, downward); BUM (row 5, column 1, up and right)."_s);
-    }
-
-    void refillDrawsOnlyTheFiller()
-    {
-        CellGrid grid = spelling(u"BUM"_s), answer(5, 5);
-        answer.setText(2, 2, u"B"_s);
-        answer.setText(2, 3, u"U"_s);
-        ScriptedRandom random;
-        for (int letter = 1; letter <= 23; ++letter)
-            random.draws.push_back(drawFor(letter, 26));
-        UnwantedWords::refill(grid, answer, random);
-        QString letters;
-        for (int i = 0; i < 25; ++i)
-            letters += grid.text(i / 5, i % 5);
-        QCOMPARE(letters, u"ABCDEFGHIJKLBUMNOPQRSTUVW"_s);
-        QCOMPARE(random.position, std::size_t(23));
     }
 };
 
