@@ -11,8 +11,7 @@ class TestPrintLayout : public QObject
     Q_OBJECT
 
 private slots:
-    // An empty cell is two blanks, so the letters after a gap keep their columns; only the rows and columns asked
-    // for are printed.
+    // An empty cell is two blanks, so letters after a gap keep their columns; only the rows and columns asked print.
     void gridSection()
     {
         CellGrid grid(4, 5);
