@@ -22,13 +22,10 @@ private slots:
     void pageBreaks()
     {
         for (const auto &[cols, rows, listed, cell, pages] : {
-                 // Small grids stop at half an inch a cell; the words in five columns under the grid.
-                 std::tuple(3, 3, 1, 36.0, u"2G|1K"_s),
+                 std::tuple(3, 3, 1, 36.0, u"2G|1K"_s), // half an inch a cell at most
                  std::tuple(15, 15, 15, 34.0, u"16G|1K"_s),
-                 // 40 across: 12.75 pt cells, too small to share; the list after the grid.
-                 std::tuple(40, 12, 20, 12.75, u"1G|20|1K"_s),
-                 // 1,000 words fill pages of eight columns of 52 rows (of 14.4 pt), and the rest.
-                 std::tuple(100, 100, 1000, 5.1, u"1G|416|416|168|1K"_s),
+                 std::tuple(40, 12, 20, 12.75, u"1G|20|1K"_s),            // too small to share: the list after the grid
+                 std::tuple(100, 100, 1000, 5.1, u"1G|416|416|168|1K"_s), // eight columns of 52 rows a page
              }) {
             QList<Word> words;
             for (int i = 0; i < listed; ++i)
@@ -44,48 +41,22 @@ private slots:
         }
     }
 
-    // Title (half as large again), instruction and Name/Date lines, the grid's square cells centred under them; the
-    // words down as many columns as fit, as wide as the widest and a space, a word not hidden struck.
-    void placesOnTheFirstPage()
-    {
-        Options options;
-        options.instruction = u"Find the animals."_s, options.nameAndDate = true, options.textPoints = 18;
-        const QList<Word> list{{u"CAT"_s, false}, {u"ELEPHANT"_s, false}, {u"DOG"_s, false}, {u"EMU"_s, true}};
-        const Page page = lay(options, 4, 5, list, a4, measure).pages.first();
-        QStringList placed;
-        for (const Text &text : page.texts)
-            placed << QString::asprintf("%s@%g,%g,%g/%g%s%s", qPrintable(text.text.left(4)), text.box.x(), text.box.y(),
-                                        text.box.width(), text.points, text.bold ? "*" : "", text.struck ? "-" : "");
-        QCOMPARE(placed.join(u' '),
-                 u"Word@0,0,178.2/27* Find@0,32.4,183.6/18 Name@0,54,529.2/18 CAT@0,241.2,32.4/18 "
-                 "ELEP@108,241.2,86.4/18 DOG@216,241.2,32.4/18 EMU@324,241.2,32.4/18-"_s);
-        QCOMPARE(page.grid->cellRect(1, 2), QRectF(255 - 2.5 * 36 + 2 * 36, 86.4 + 36, 36, 36));
-    }
-
-    // Left off or struck, in list order or alphabetical, lower case if asked.
-    void listedWords()
+    // The list under the grid, in columns as wide as the widest word and a space: a word given up left off or struck,
+    // in list order or alphabetical, lower case if asked.
+    void list()
     {
         for (const bool all : {false, true}) {
             Options options;
             options.alphabetical = all, options.lowerCase = all, options.showNotHidden = all;
+            const QList<Word> words
+                = listedWords(u"PLUM,EMU,NEW YORK,APE"_s.split(u','), {false, true, false, false}, options);
             QStringList shown;
-            for (const Word &word : WorksheetLayout::listedWords(u"PLUM,EMU,NEW YORK,APE"_s.split(u','),
-                                                                 {false, true, false, false}, options))
-                shown << word.text + (word.notHidden ? u"-"_s : QString());
-            QCOMPARE(shown.join(u','), all ? u"ape,emu-,new york,plum"_s : u"PLUM,NEW YORK,APE"_s);
-        }
-    }
-
-    // A band from the centre of the first cell to that of the last, each of the eight ways; none for a word that
-    // runs out of the grid (cut to smaller dimensions since).
-    void outlines()
-    {
-        const Grid grid{QPointF(10, 10), 10, 30, 30};
-        for (const auto &[rowStep, colStep] :
-             {std::pair(0, 1), {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}}) {
-            QCOMPARE(outline(grid, {u"ABC"_s, 20, 10, rowStep, colStep, 3}),
-                     (Outline{QPointF(115, 215), QPointF(115 + 20 * colStep, 215 + 20 * rowStep), 4.2}));
-            QVERIFY(!outline(grid, {u"ABC"_s, 20, 10, rowStep, colStep, 31}));
+            for (const Text &text : lay(options, 4, 5, words, a4, measure).pages.first().texts.mid(1))
+                shown << text.text + QString::asprintf("@%g,%g", text.box.x(), text.box.y())
+                        + (text.struck ? u"-"_s : QString());
+            QCOMPARE(shown.join(u' '),
+                     all ? u"ape@0,180 emu@72,180- new york@144,180 plum@216,180"_s
+                         : u"PLUM@0,180 NEW YORK@72,180 APE@144,180"_s);
         }
     }
 };
