@@ -1,4 +1,4 @@
-// From a generator's result to the grids Generate fills.
+// From a generator's result to the grids Generate fills, and the marks of the words it did not hide.
 #include "inputs.h"
 #include "puzzle/puzzle.h"
 
@@ -27,6 +27,16 @@ private slots:
                 rows += grid->text(i / grid->cols(), i % grid->cols()).leftJustified(1, u'.')
                     + (i % grid->cols() == grid->cols() - 1 ? u"/"_s : QString());
         QCOMPARE(rows, u"CAT./..../..../CAT../...../...../...../...../CATR/STUV/WXYZ/"_s);
+    }
+
+    // Only the list Generate worked on is marked; each placement vouches for one entry.
+    void marks()
+    {
+        const QStringList two{u"CAT"_s, u"DOG"_s}, same{u"NEWYORK"_s, u"NEW YORK"_s}, once{u"NEWYORK"_s};
+        QCOMPARE(notHiddenMarks(two, std::nullopt, {}), QList<bool>());
+        QCOMPARE(notHiddenMarks(two, QStringList{u"DOG"_s, u"CAT"_s}, two), QList<bool>());
+        QCOMPARE(notHiddenMarks(same, same, once), QList({false, true}));
+        QCOMPARE(notHiddenMarks(same, same, once + once), QList({false, false}));
     }
 };
 
