@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QStyledItemDelegate>
-#include <QToolTip>
 #include <QtTest/qtestspontaneevent.h>
 
 using namespace Qt::StringLiterals;
@@ -171,25 +170,6 @@ QStringList entries(QAbstractItemView *list)
     return texts;
 }
 
-static void closeToolTip() // at once: hiding one takes its time
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->inherits("QTipLabel"))
-            top->close();
-}
-
-QString toolTip(QAbstractItemView *list, int row)
-{
-    list->doItemsLayout(); // a list lays out its entries late
-    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
-    QHelpEvent event(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
-    closeToolTip();
-    QCoreApplication::sendEvent(list->viewport(), &event);
-    const QString text = QToolTip::isVisible() ? QToolTip::text() : QString();
-    closeToolTip();
-    return text;
-}
-
 QString rows(QAbstractItemView *grid)
 {
     QStringList lines(grid->model()->rowCount());
@@ -209,16 +189,6 @@ QString marks(QAbstractItemView *list)
         result += struck && grey ? u'+' : !struck && !grey ? u'-' : u'?';
     }
     return result;
-}
-
-QStringList windowsMade()
-{
-    QStringList names;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName().startsWith(u"frm"))
-            names.append(top->objectName() + (top->isVisible() ? u"+"_s : QString()));
-    names.sort();
-    return names;
 }
 
 static QStringList controlsWhere(QWidget *window, bool (*keep)(QWidget *))

@@ -87,14 +87,12 @@ Q_DECLARE_METATYPE(Seen)
 char *toString(const Seen &seen);
 Seen seen(QWidget *control, const Seen &expected);
 
-QStringList entries(QAbstractItemView *list);      // as shown
-QString toolTip(QAbstractItemView *list, int row); // as the pointer over the entry shows it
-QString rows(QAbstractItemView *grid);             // "CAT./..../....": "." an empty cell, "/" between rows
-QString marks(QAbstractItemView *list);            // "+" greyed and struck out, "-" neither, "?" one of the two
-QStringList windowsMade();                         // by name, "+" after those shown
-QStringList shown(QWidget *window);                // its visible controls, by name
-QStringList disabled(QWidget *window);             // its disabled controls, by name
-QString focused();                                 // in the window the user works in
+QStringList entries(QAbstractItemView *list); // as shown
+QString rows(QAbstractItemView *grid);        // "CAT./..../....": "." an empty cell, "/" between rows
+QString marks(QAbstractItemView *list);       // "+" greyed and struck out, "-" neither, "?" one of the two
+QStringList shown(QWidget *window);           // its visible controls, by name
+QStringList disabled(QWidget *window);        // its disabled controls, by name
+QString focused();                            // in the window the user works in
 QString accessibleName(QWidget *control);
 QStringList spoken();                                    // what notifications said since the last call
 QStringList tabOrder(int stops, bool backwards = false); // where Tab (Shift+Tab) goes from the focus
