@@ -1,4 +1,4 @@
-// Print jobs as they come out on paper, read back from the PDF files they make.
+// Print jobs as they come out on paper, read back from the PDF files the real printer makes with no printer installed.
 #include "fakes.h"
 #include "pdf.h"
 #include "print/print_layout.h"
@@ -16,18 +16,20 @@ class TestPageLayout : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
-
 private slots:
-
     // "Print Everything" in whatever face was asked for: both grids at the one size that fits a row, a grid section
-    // moved to a new page only when it must, the page turned when that gives the grid more room.
+    // moved to a new page only when it must, the page turned when that gives the grid more room. A cancel drops the
+    // job, leaving nothing for the next; a failure is told in a box.
     void everythingAtEverySize()
     {
         if (!canReadPdfs())
             QSKIP("needs pdftotext, and no printer, so that jobs go to PDF files");
+        QTemporaryDir dir;
+        FakePlatform fakes;
+        QtTextPrinter printer(fakes, fakes); // one for every job, as the program has
+        printer.printLine(u"Lost"_s);
+        printer.endDocument(); // cancelled
         for (const auto &[width, height, landscape, gridPoints, pages, face] : {
-                 std::tuple(3, 3, false, 12.0, 1, u"Arial"_s),
                  std::tuple(15, 15, false, 12.0, 1, u"Times New Roman"_s), // ten words: 49 of 54 lines
                  std::tuple(40, 12, true, 12.0, 2, QString()),             // turned: 80 fit across; the key overleaf
                  std::tuple(100, 100, false, 4.2, 2, u"Ms Sans Serif"_s),  // turned: 6.3 pt, but 100 rows overrun
@@ -35,15 +37,12 @@ private slots:
             CellGrid puzzle(height, width), key(height, width);
             for (int r = 0; r < height; ++r)
                 for (int c = 0; c < width; ++c) {
-                    puzzle.setText(r, c, QString(QLatin1Char(char('A' + (r * 7 + c * 3) % 26))));
+                    puzzle.setText(r, c, QString(QChar(u'A' + (r * 7 + c * 3) % 26)));
                     key.setText(r, c, (r + 2 * c) % 5 ? QString() : puzzle.text(r, c));
                 }
             const QStringList lines = PrintLayout::gridSection(u"Puzzle"_s, puzzle, height, width) + QStringList(2)
                 + PrintLayout::listSection(distinctEntries(10, 11, 1, 3, 3 + width / 4)) + QStringList(1)
                 + PrintLayout::gridSection(u"Puzzle Key"_s, key, height, width);
-            // Through the real printer, which with no printer installed saves the job in a PDF file.
-            FakePlatform fakes;
-            QtTextPrinter printer(fakes, fakes);
             fakes.saveAnswers << dir.filePath(u"job.pdf"_s);
             printer.setFontName(face);
             for (const QString &line : lines)
@@ -71,6 +70,12 @@ private slots:
                         && std::abs(words[n + 4].y - words[n + 1].y - 2 * pitch) < 0.5));
             QVERIFY(words[0].page == words[n].page && words[n + 14].page == words.constLast().page); // grids unbroken
         }
+        fakes.saveAnswers << dir.filePath(u"none/x.pdf"_s);
+        printer.printLine(u"Lost"_s);
+        printer.endDocument();
+        QCOMPARE(fakes.shown,
+                 QStringList({u"Lexmire - Print Options|The PDF file \u2068%1\u2069 could not be saved:\r\nits "
+                              "folder does not exist."_s.arg(dir.filePath(u"none/x.pdf"_s))}));
     }
 };
 

@@ -1,5 +1,4 @@
-// The print window: its controls, the five jobs line by line, the way back, and the printer's path to a PDF file.
-#include "pdf.h"
+// The print window: its controls, the five jobs line by line and the way back.
 #include "program.h"
 
 #include <QScrollBar>
@@ -13,13 +12,6 @@ class TestPrintWindow : public QObject
     std::unique_ptr<Program> program;
 
     QWidget *print() const { return program->print(); }
-    // From the main window: a Generate, and on to the print window.
-    void generate()
-    {
-        click(program->main(), "cmdPrint");
-        click(program->puzzle(), "cmdGenerate");
-        click(program->puzzle(), "cmdPrint");
-    }
     QString job(const QByteArray &button)
     {
         click(print(), button);
@@ -30,7 +22,7 @@ private slots:
     // A 3 x 3 puzzle: TAC leftward along the top row, the fill letters B to G below.
     void init()
     {
-        program = std::make_unique<Program>(qstrcmp(QTest::currentTestFunction(), "toPdf") == 0);
+        program = std::make_unique<Program>();
         click(program->main(), "cmdWords");
         addWords(*program, {u"tac"_s});
         click(program->editor(), "cmdBack");
@@ -39,12 +31,16 @@ private slots:
         program->fakes.random.draws = {drawFor(3, 3), drawFor(1, 3), drawFor(5, 8)};
         for (int letter = 2; letter <= 7; ++letter)
             program->fakes.random.draws.push_back(drawFor(letter, 26));
-        generate();
+        click(program->main(), "cmdPrint");
+        click(program->puzzle(), "cmdGenerate");
+        click(program->puzzle(), "cmdPrint");
     }
     void cleanup() { program.reset(); }
 
-    // The window as first met: its controls, focus and tab order; the title bar's close goes back, as Back does.
-    void firstMet()
+    // The window as first met: its controls, focus and tab order. An empty key cell is two blanks wide, as a letter and
+    // its blank are; two empty lines part the puzzle from the list, one the list from the key. A press a job, the face
+    // set once for the life of the program. The title bar's close goes back, as Back does.
+    void firstMetAndPrinted()
     {
         const QColor orange(255, 128, 0), black(Qt::black);
         const QList<QByteArray> names
@@ -60,14 +56,6 @@ private slots:
         }
         QCOMPARE(focused(), u"Command1"_s);
         QCOMPARE(tabOrder(7), u"Command2 Command3 Command4 Command5 cmdhide cmdWorksheet Command1"_s.split(u' '));
-        closeFromTitleBar(print());
-        QVERIFY(program->fakes.jobs.isEmpty() && program->puzzle()->isVisible() && !print()->isVisible());
-    }
-
-    // An empty key cell is two blanks wide, as a letter and its blank are; two empty lines part the puzzle from
-    // the list, one the list from the key. A press a job, the face set once for the life of the program.
-    void jobs()
-    {
         const QString puzzle = u"Puzzle//C A T /B C D /E F G "_s, list = u"List of Words//TAC"_s,
                       key = u"Puzzle Key//C A T /      /      "_s;
         using Job = std::pair<const char *, QString>;
@@ -77,36 +65,9 @@ private slots:
             for (int press = 0; press < 2; ++press)
                 QCOMPARE(job(button), lines);
         QCOMPARE(program->fakes.jobs.size(), 10);
-        QVERIFY(print()->isVisible() && !program->puzzle()->isVisible());
-        // A Generate with nothing to place (the list emptied one by one) lists no word; the old puzzle stands.
-        click(print(), "cmdhide"), click(program->puzzle(), "Command1"), click(program->main(), "cmdWords");
-        clickEntry(control<QAbstractItemView>(program->editor(), "lstWord"), 0);
-        click(program->editor(), "cmdDelete"), click(program->editor(), "cmdBack");
-        generate();
-        QCOMPARE(QStringList({job("Command3"), job("Command2")}), QStringList({u"List of Words/"_s, key}));
         QCOMPARE(program->fakes.fontNames, QStringList({u"Ms Sans Serif"_s}));
-    }
-
-    // With no printer the job goes to a PDF file the user names; a cancel drops it; a failure is told in a box.
-    void toPdf()
-    {
-        if (!canReadPdfs())
-            QSKIP("needs pdftotext, and no printer, so that jobs go to PDF files");
-        FakePlatform &fakes = program->fakes;
-        spoken();
-        click(print(), "Command2"); // cancelled: nothing said, nothing shown, nothing left for the next job
-        fakes.saveAnswers << program->path(u"list.pdf"_s);
-        click(print(), "Command3");
-        QCOMPARE(printedText(program->path(u"list.pdf"_s)), u"List of Words TAC"_s);
-        QCOMPARE(spoken(), QStringList({u"Saved the job to \u2068list.pdf\u2069"_s}));
-        QCOMPARE(fakes.dialogs,
-                 QStringList(2, u"PDF Files (*.pdf)|*.pdf|No Printer Found - Save the Job as a PDF File|pdf"_s));
-        fakes.saveAnswers << program->path(u"none/x.pdf"_s);
-        click(print(), "Command4");
-        QCOMPARE(fakes.shown,
-                 QStringList({u"Lexmire - Print Options|The PDF file \u2068%1\u2069 could not be saved:\r\nits "
-                              "folder does not exist."_s.arg(program->path(u"none/x.pdf"_s))}));
-        QCOMPARE(spoken(), QStringList()); // a failure is the box's to tell
+        closeFromTitleBar(print());
+        QVERIFY(program->puzzle()->isVisible() && !print()->isVisible());
     }
 };
 
