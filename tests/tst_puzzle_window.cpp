@@ -270,7 +270,7 @@ private slots:
         click("cmdPuzzle");
         QCOMPARE(QAccessible::queryAccessibleInterface(puzzle())->role(), QAccessible::Window);
         QAccessibleInterface *band = QAccessible::queryAccessibleInterface(control<QWidget>(puzzle(), "band"));
-        QCOMPARE(QList({int(band->role()), band->childCount()}), QList({int(QAccessible::Grouping), 3}));
+        QCOMPARE(band->role(), QAccessible::Grouping);
         QCOMPARE(QStringList({band->text(QAccessible::Name), accessibleName(control<QWidget>(puzzle(), "Progress")),
                               accessibleName(control<QWidget>(puzzle(), "lblNumber"))}),
                  QStringList({u"Level of Thought"_s, u"Progress"_s, u"Puzzle number"_s}));
@@ -349,7 +349,7 @@ private slots:
         random.onNext = [&] {
             if (random.seeds.size() != 3 || !during.isEmpty())
                 return;
-            during = focused() + u'|' + disabled(puzzle()).join(u' ') + u'|' + QString::number(visible("lblTrying"));
+            during = focused() + u'|' + disabled(puzzle()).join(u' ') + u'|' + text("lblTrying");
             QTimer::singleShot(0, this, [&] { // as the user's would, between two tries
                 if (stop == Escape)
                     press(Qt::Key_Escape);
@@ -366,8 +366,9 @@ private slots:
         random.onNext = nullptr;
         QCOMPARE(during,
                  u"cmdGenerate|chkCheckWords chkEveryWord cmdAnswer cmdNumber cmdOpenPuzzle cmdPrint cmdPuzzle "
-                 "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs|1"_s); // Generate alone live
-        const int tries = int(random.seeds.size()) - 1; // a fresh number for each, then the best made again
+                 "cmdRefill cmdSavePuzzle cmdUnwanted optm optvf optvs|Try 2 of 200: at best 2 of 3 placed. "
+                 "Generate or Esc stops and keeps the best."_s); // Generate alone live
+        const int tries = int(random.seeds.size()) - 1;          // a fresh number for each, then the best made again
         const bool all = stop == AllPlaced;
         QCOMPARE(random.seeds.last(), all ? 4u : 2u);
         const QString report = all ? u"All 3 words placed (try 4)"_s
@@ -484,8 +485,6 @@ private slots:
         program->fakes.wordAnswers = {{u"cat"_s, u"xxxx"_s}}; // CAT is the puzzle's own
         click("cmdUnwanted");
         QVERIFY(text("lblReport").startsWith(u"Unwanted words in the filler: XXXX (row 2, column 1, rightward);"_s));
-        click("cmdUnwanted"); // cancelled: the list as it was kept
-        QCOMPARE(program->fakes.offeredWords, QStringList({u"cat"_s, u"xxxx"_s}));
     }
 };
 

@@ -68,7 +68,7 @@ void click(QWidget *window, const QByteArray &name, std::source_location at = st
 void addWords(Program &program, const QStringList &words);
 // A key pressed where the focus is, in the window the user works in (made active first).
 void press(QKeyCombination key);
-// Clicks a list's entry (-1: below the last one); twice, a double-click.
+// Clicks a list's entry; twice, a double-click.
 void clickEntry(QAbstractItemView *list, int row, bool twice = false);
 void closeFromTitleBar(QWidget *window);
 void tick(QWidget *window, const char *timer); // as a tick of the window's timer does
@@ -94,7 +94,7 @@ QStringList shown(QWidget *window);           // its visible controls, by name
 QStringList disabled(QWidget *window);        // its disabled controls, by name
 QString focused();                            // in the window the user works in
 QString accessibleName(QWidget *control);
-QStringList spoken();                                    // what notifications said since the last call
-QStringList tabOrder(int stops, bool backwards = false); // where Tab (Shift+Tab) goes from the focus
-QImage onScreen(QWidget *control);                       // as painted on the screen, not as it would paint now
-int inkedCells(QAbstractItemView *grid);                 // the cells that show a letter on the screen
+QStringList spoken();                    // what notifications said since the last call
+QStringList tabOrder(int stops);         // where Tab goes from the focus
+QImage onScreen(QWidget *control);       // as painted on the screen, not as it would paint now
+int inkedCells(QAbstractItemView *grid); // the cells that show a letter on the screen
