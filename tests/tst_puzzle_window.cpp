@@ -480,7 +480,8 @@ private slots:
         QCOMPARE(QStringList({rows(grid()), text("lblReport"), text("lblNumber"), spoken().join(u'|')}),
                  QStringList({u"CATX/XXXX/XXXX"_s, u"No unwanted word in the filler."_s, u"Puzzle 1 (refilled)"_s,
                               u"New filler letters drawn. No unwanted word in the filler."_s}));
-        click("cmdUnwanted");                                 // cancelled: the list as it starts
+        click("cmdUnwanted"); // cancelled: the list as it starts
+        QVERIFY(program->fakes.offeredWords.contains(u"BUM"_s));
         program->fakes.wordAnswers = {{u"cat"_s, u"xxxx"_s}}; // CAT is the puzzle's own
         click("cmdUnwanted");
         QVERIFY(text("lblReport").startsWith(u"Unwanted words in the filler: XXXX (row 2, column 1, rightward);"_s));
