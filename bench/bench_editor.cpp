@@ -3,6 +3,7 @@
 #include "editor/editor_window.h"
 #include "editor/word_list_file.h"
 #include "inputs.h"
+#include "lists.h"
 #include "program.h"
 
 #include <QApplication>

@@ -2,6 +2,7 @@
 // of 3 to 9 letters hidden, and the time it takes, at the sizes a class uses
 // and at the largest.
 #include "inputs.h"
+#include "lists.h"
 #include "platform/random_source.h"
 #include "puzzle/every_word.h"
 #include "puzzle/generator.h"

@@ -1,4 +1,5 @@
 #include "inputs.h"
+#include "lists.h"
 #include "platform/random_source.h"
 #include "puzzle/generator.h"
 

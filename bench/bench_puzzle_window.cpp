@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "editor/editor_window.h"
 #include "inputs.h"
+#include "lists.h"
 #include "platform/random_source.h"
 #include "program.h"
 #include "puzzle/puzzle_window.h"

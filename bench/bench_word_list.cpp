@@ -1,6 +1,7 @@
 #include "editor/word_list_file.h"
 #include "editor/word_sort.h"
 #include "inputs.h"
+#include "lists.h"
 
 #include <benchmark/benchmark.h>
 

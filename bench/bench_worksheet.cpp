@@ -3,6 +3,7 @@
 // again at 15 x 15 when a choice changes (goal: no pause one can see, under
 // 100 ms).
 #include "inputs.h"
+#include "lists.h"
 #include "print/worksheet_pages.h"
 #include "print/worksheet_window.h"
 #include "program.h"

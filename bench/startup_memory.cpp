@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "editor/editor_window.h"
 #include "inputs.h"
+#include "lists.h"
 #include "program.h"
 #include "puzzle/puzzle_window.h"
 

@@ -50,7 +50,6 @@ private slots:
             {"{", "a word search {", u"it is not a puzzle file, or it is cut short"_s},
             {"}]}", "}]", u"it is not a puzzle file, or it is cut short"_s},
             {"puzzle\"", "list\"", u"it is not a puzzle file"_s},
-            {"\"version\": 1", "\"version\": \"1\"", u"it does not say which version of puzzle file it is"_s},
             {"\"version\": 1", "\"version\": 2", u"it was saved by a newer Lexmire"_s},
             {"\"width\": 3", "\"width\": 101", range},
             {"\"width\": 3", "\"width\": 3e86", range}, // no whole number to convert to
@@ -59,10 +58,8 @@ private slots:
             {"[\"CAT\", \"DOG\", \"NEW YORK\"]", "[]", range},
             {"\"CAT\", \"DOG\", \"NEW", "\"cat\", \"DOG\", \"NEW", range},
             {"\"number\": 42", "\"number\": 42, \"refilled\": \"yes\"", range},
-            {"\"placed\"", "\"place\"", range},
             {"\"NEW YORK\"]", "\"CAT\"]", u"its word list holds a word twice"_s},
             {"\"XQZ\"", "\"XQ\"", u"its grid does not have the size it gives"_s},
-            {"\"height\": 3", "\"height\": 4", u"its grid does not have the size it gives"_s},
             {"[\"CAT\", \"...\"", "[\"COT\", \"...\"", u"its key does not match its grid"_s},
             {"\"word\": \"CAT\"", "\"word\": \"COW\"", nowhere},
             {"\"rowStep\": 0, \"columnStep\": 1, \"length\": 3}, {",

@@ -1,7 +1,5 @@
 #include "inputs.h"
 
-#include <QSet>
-
 #include <random>
 
 float ScriptedRandom::next()
@@ -33,29 +31,4 @@ std::vector<float> spreadDraws(std::size_t count, unsigned seed)
     for (float &draw : draws)
         draw = static_cast<float>(engine() >> 8) * 0x1.0p-24f;
     return draws;
-}
-
-QStringList distinctEntries(int count, unsigned seed, int maxWords, int minLetters, int maxLetters, int alphabet)
-{
-    std::mt19937 engine(seed);
-    std::uniform_int_distribution<int> words(1, maxWords);
-    std::uniform_int_distribution<int> letters(minLetters, maxLetters);
-    std::uniform_int_distribution<int> letter(0, alphabet - 1);
-    QStringList entries;
-    entries.reserve(count);
-    QSet<QString> seen;
-    while (entries.size() < count) {
-        QString entry;
-        for (int w = words(engine); w > 0; --w) {
-            if (!entry.isEmpty())
-                entry += QLatin1Char(' ');
-            for (int l = letters(engine); l > 0; --l)
-                entry += QLatin1Char(static_cast<char>('A' + letter(engine)));
-        }
-        if (!seen.contains(entry)) {
-            seen.insert(entry);
-            entries.append(entry);
-        }
-    }
-    return entries;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Made-up input: draws played back, and word lists.
+// Made-up input: draws played back.
 
 #include "platform/random_source.h"
 
@@ -36,8 +36,3 @@ float drawFor(int k, int n);
 // A fixed, evenly spread sequence of draws for tests that need variety but
 // not particular values.
 std::vector<float> spreadDraws(std::size_t count, unsigned seed = 1);
-
-// `count` distinct entries, the same for the same seed: 1 to `maxWords` words of
-// `minLetters` to `maxLetters` letters from the first `alphabet` capitals, joined by one blank.
-QStringList distinctEntries(int count, unsigned seed, int maxWords = 1, int minLetters = 3, int maxLetters = 12,
-                            int alphabet = 26);
