@@ -6,7 +6,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using Found = QList<UnwantedWords::Found>;
+using Found = QList<Placement>; // where each word lies
 
 // A 5 x 5 grid of X with `word` written from the centre along (rowStep, colStep).
 static CellGrid spelling(const QString &word, int rowStep = 0, int colStep = 1)
@@ -42,7 +42,7 @@ private slots:
         CellGrid answer(5, 5);
         // Blanks and case are the list's own: "b um" is looked for as BUM.
         const Found found = UnwantedWords::find(grid, answer, {u"b um"_s, u"x"_s, u"MUD"_s});
-        QCOMPARE(found, Found({{u"BUM"_s, 2, 2, rowStep, colStep}}));
+        QCOMPARE(found, Found({{u"BUM"_s, 2, 2, rowStep, colStep, 3}}));
         QCOMPARE(
             UnwantedWords::report(found),
             u"Unwanted words in the filler: BUM (row 3, column 3, %1)."_s.arg(QLatin1String(QTest::currentDataTag())));
@@ -58,7 +58,8 @@ private slots:
     void reportsEachOnce()
     {
         // A word read the same both ways is one finding, not two.
-        QCOMPARE(UnwantedWords::find(spelling(u"POP"_s), CellGrid(5, 5), {u"POP"_s}), Found({{u"POP"_s, 2, 2, 0, 1}}));
+        QCOMPARE(UnwantedWords::find(spelling(u"POP"_s), CellGrid(5, 5), {u"POP"_s}),
+                 Found({{u"POP"_s, 2, 2, 0, 1, 3}}));
         QCOMPARE(UnwantedWords::report({}), u"No unwanted word in the filler."_s);
     }
 };

@@ -1,13 +1,12 @@
 #include "print/qt_text_printer.h"
 
 #include "platform/file_dialog.h"
-#include "platform/file_save.h"
 #include "platform/message_box.h"
 #include "print/page_layout.h"
+#include "print/pdf_file.h"
 #include "widgets/busy_cursor.h"
 #include "widgets/shown_name.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -105,19 +104,12 @@ QString QtTextPrinter::endDocument()
     QString failure;
     {
         const BusyCursor busy;
-        // Made whole in memory first: the PDF engine does not report its
-        // write errors, and a file must not be cut short or left behind.
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        bool drawn = false;
-        {
-            QPdfWriter writer(&pdf);
+        failure = PdfFile::save(path, [&](QPdfWriter &writer) {
             writer.setTitle(documentName);
             writer.setCreator(documentName);
             writer.setPageSize(localPaper());
-            drawn = render(writer, lines, m_fontName);
-        }
-        failure = drawn ? FileSave::save(path, pdf.data()).error : QStringLiteral("the document could not be drawn");
+            return render(writer, lines, m_fontName);
+        });
     }
     if (!failure.isEmpty()) {
         m_messageBox.show(pdfFailure(path, failure), dialogTitle);

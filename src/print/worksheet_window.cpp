@@ -2,8 +2,8 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_dialog.h"
-#include "platform/file_save.h"
 #include "platform/message_box.h"
+#include "print/pdf_file.h"
 #include "print/worksheet_pages.h"
 #include "widgets/accessibility.h"
 #include "widgets/announcer.h"
@@ -11,7 +11,6 @@
 #include "widgets/look.h"
 #include "widgets/shown_name.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -279,18 +278,12 @@ void WorksheetWindow::cmdSavePdf_Click()
     QString failure;
     {
         const BusyCursor busy;
-        // Made whole in memory first, then saved whole or not at all.
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        bool drawn = false;
-        {
-            QPdfWriter writer(&pdf);
+        failure = PdfFile::save(path, [&](QPdfWriter &writer) {
             writer.setTitle(txtTitle->text());
             writer.setCreator(QStringLiteral("Lexmire"));
             writer.setPageLayout(m_printer.pageLayout());
-            drawn = WorksheetPages::draw(writer, m_puzzle, options());
-        }
-        failure = drawn ? FileSave::save(path, pdf.data()).error : QStringLiteral("the document could not be drawn");
+            return WorksheetPages::draw(writer, m_puzzle, options());
+        });
     }
     if (!failure.isEmpty()) {
         m_platform.messageBox.show(QStringLiteral("The PDF file %1 could not be saved:\r\n%2.")

@@ -37,9 +37,9 @@ QStringList starting()
             QStringLiteral("FART"), QStringLiteral("HELL"), QStringLiteral("POO")};
 }
 
-QList<Found> find(const CellGrid &grid, const CellGrid &answer, const QStringList &words)
+QList<Placement> find(const CellGrid &grid, const CellGrid &answer, const QStringList &words)
 {
-    QList<Found> found;
+    QList<Placement> found;
     for (const QString &entry : words) {
         const QString word = QString(entry).remove(QLatin1Char(' ')).toUpper();
         const int length = static_cast<int>(word.size());
@@ -63,7 +63,7 @@ QList<Found> find(const CellGrid &grid, const CellGrid &answer, const QStringLis
                         filler = filler || !answer.contains(r, c) || answer.text(r, c).isEmpty();
                     }
                     if (reads && filler)
-                        found.append({word, row, col, d.rowStep, d.colStep});
+                        found.append({word, row, col, d.rowStep, d.colStep, length});
                 }
             }
         }
@@ -71,12 +71,12 @@ QList<Found> find(const CellGrid &grid, const CellGrid &answer, const QStringLis
     return found;
 }
 
-QString report(const QList<Found> &found)
+QString report(const QList<Placement> &found)
 {
     if (found.isEmpty())
         return QStringLiteral("No unwanted word in the filler.");
     QStringList each;
-    for (const Found &f : found)
+    for (const Placement &f : found)
         each.append(QStringLiteral("%1 (row %2, column %3, %4)")
                         .arg(f.word)
                         .arg(f.row + 1)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "puzzle/cell_grid.h"
+#include "puzzle/generator.h"
 
 #include <QList>
 #include <QStringList>
@@ -14,26 +15,15 @@ namespace UnwantedWords {
 // A few mild ones to start with; the user keeps a list of their own.
 QStringList starting();
 
-struct Found
-{
-    QString word;
-    int row = 0;
-    int col = 0;
-    int rowStep = 0;
-    int colStep = 0;
-
-    friend bool operator==(const Found &, const Found &) = default;
-};
-
 // Each of `words` (blanks left out, case ignored) wherever it reads in the
 // grid, in any of the eight directions, with at least one of its letters a
 // filler letter: the puzzle's own words, read where they were placed, do not
 // count. Words of fewer than two letters are not looked for.
-QList<Found> find(const CellGrid &grid, const CellGrid &answer, const QStringList &words);
+QList<Placement> find(const CellGrid &grid, const CellGrid &answer, const QStringList &words);
 
 // "No unwanted word in the filler." or "Unwanted words in the filler: BUM
 // (row 3, column 5, leftward)."; rows and columns counted from 1.
-QString report(const QList<Found> &found);
+QString report(const QList<Placement> &found);
 
 // New filler letters: every cell the answer leaves empty gets a fresh draw,
 // row by row. The placed words never move.
