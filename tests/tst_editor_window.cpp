@@ -88,6 +88,7 @@ private slots:
         for (const auto &[typed, byButton, after] :
              {std::tuple(u" cAt "_s, false, refused.arg(u" cAt "_s, duplicate)),
               std::tuple(u"don't"_s, false, refused.arg(u"don't"_s, invalid)),
+              std::tuple(u"\tcat"_s, false, refused.arg(u"\tcat"_s, invalid)), // only blanks are trimmed
               std::tuple(QString(), false, u"CAT | 1 |  | %1* | txtinput | cmdDelete,cmdadd"_s.arg(empty)),
               std::tuple(u"   "_s, true, refused.arg(u"   "_s, empty)),
               std::tuple(u"  new  York "_s, true, u"CAT,NEW  YORK | 2 |  |  | txtinput | cmdDelete,cmdadd"_s)}) {
@@ -97,6 +98,8 @@ private slots:
             QCOMPARE(spoken(), blinking() ? QStringList{alert()} : QStringList());
         }
         addWords(*program, {u"cat"_s}); // the line blinks on the timer's tick, then is gone
+        ::tick(editor(), "tmralert"), ::tick(editor(), "tmralert");
+        addWords(*program, {u"cat"_s}); // a refusal while it blinks starts it over
         for (const QString &next : {QString(), duplicate, QString(), duplicate, QString()})
             QCOMPARE((::tick(editor(), "tmralert"), alert()), next);
         QVERIFY(!blinking());

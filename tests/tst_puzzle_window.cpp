@@ -218,6 +218,9 @@ private slots:
         click("cmdGenerate");
         QCOMPARE(text("lblNotice"), u"No word fits a 7 x 6 puzzle."_s);
         QVERIFY(!control<QWidget>(puzzle(), "cmdSavePuzzle")->isEnabled()); // no puzzle to save
+        start({u"emu"_s}, 7, 6); // a run that places a word takes the notice away
+        generate(spreadDraws(10000));
+        QVERIFY(!visible("lblNotice") && visible("LblDone"));
         program = std::make_unique<Program>();
         start({u"ab"_s, u"cd"_s}, 3, 3);
         for (const auto &[option, limit] :
