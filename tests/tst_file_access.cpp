@@ -1,6 +1,5 @@
-// Files read and saved: a read takes only a regular file within its limit;
-// a save lands whole or changes nothing, the old file byte for byte after any
-// failure, a new one leaving nothing behind, and the reason is told.
+// Files read and saved: a read takes only a regular file within its limit; a save lands whole or changes nothing, the
+// old file byte for byte after any failure, a new one leaving nothing behind, and the reason is told.
 #include "platform/file_read.h"
 #include "platform/file_save.h"
 
@@ -40,8 +39,7 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600), 0);
     }
 
-    // Only a regular file within the limit is read; the rest is refused
-    // unopened: opening a FIFO would wait for a writer.
+    // Only a regular file within the limit is read; the rest is refused unopened, as a FIFO would block.
     void reads()
     {
         for (const auto &[name, size] : {std::pair(u"limit.lx"_s, 16 << 20), std::pair(u"over.lx"_s, (16 << 20) + 1)}) {
@@ -59,9 +57,8 @@ private slots:
         QVERIFY(FileRead::read(u"/proc/self/status"_s, 10).tooLarge); // its size says 0: what is read counts
     }
 
-    // With a file size limit (or 0, none): the last bytes, buffered, fail only
-    // when flushed, which the commit would not report; more than the 16 KiB
-    // buffer fail while written.
+    // With a file size limit (or 0, none): the last bytes, buffered, fail only when flushed, which the commit would not
+    // report; more than the 16 KiB buffer fail while written.
     void failedSavesChangeNothing()
     {
         std::signal(SIGXFSZ, SIG_IGN); // so that writing past the file size limit fails instead
@@ -90,9 +87,8 @@ private slots:
         }
     }
 
-    // A file saved over keeps its mode, group and owner (as far as the system
-    // lets this user give them); its other names keep the old bytes, and the
-    // save says so.
+    // A file saved over keeps its mode, group and owner (as far as the system lets this user give them); its other
+    // names keep the old bytes, and the save says so.
     void savedOverKeepsWhatItWas()
     {
         const QByteArray name = QFile::encodeName(path(u"words.lx"_s));
@@ -110,9 +106,8 @@ private slots:
         QCOMPARE(FileSave::save(path(u"words.lx"_s), "again").otherNamesKept, false); // one name now
     }
 
-    // Past the file size limit the system ends a writing process, unless the
-    // save stops it: in a child process that has not ignored the signal, the
-    // save fails as any other and the child lives to tell.
+    // Past the file size limit the system ends a writing process, unless the save stops it: in a child process that has
+    // not ignored the signal, the save fails as any other and the child lives to tell.
     void sizeLimitIsAFailureNotAnEnd()
     {
         const pid_t child = ::fork();

@@ -1,5 +1,5 @@
-// The generator: the direction each start takes, the quota and the attempt limits, pinned by scripted draws.
-// Its invariants over random lists and sizes are the fuzz target's (fuzz/fuzz_generator.cpp).
+// The generator: the direction each start takes, the quota and the attempt limits, pinned by scripted draws. Its
+// invariants over random lists and sizes are the fuzz target's (fuzz/fuzz_generator.cpp).
 #include "inputs.h"
 #include "puzzle/generator.h"
 
@@ -43,10 +43,10 @@ private slots:
                  "1355/1-55/7755/7755 1333/1-55/7766/7766 1333/1-55/7777/7777 1333/1-55/8755/8755"_s);
     }
 
-    // 4 x 10. CAT lies in row 3. DOG conflicts with it until TAC's first attempt is next, then lies in row 9. TAC
-    // runs from 2,2 down through CAT's A with two passes left, then tries row 1, free. Past the limit each word gets
-    // one attempt and is listed as not placed even when written: EMU in row 5, FOX over CAT (or each a spot earlier).
-    // TAC back over CAT works off its quota of 3 in one pass: the crossings count together.
+    // 4 x 10. CAT lies in row 3. DOG conflicts with it until TAC's first attempt is next, then lies in row 9. TAC runs
+    // from 2,2 down through CAT's A with two passes left, then tries row 1, free. Past the limit each word gets one
+    // attempt and is listed as not placed even when written: EMU in row 5, FOX over CAT (or each a spot earlier). TAC
+    // back over CAT works off its quota of 3 in one pass: the crossings count together.
     void attemptLimitsAndQuota()
     {
         for (const auto &[level, first, tries, outcome] : {

@@ -71,6 +71,7 @@ private slots:
                     || (std::abs(words[1].y - words[0].y - 2 * pitch) < 0.5
                         && std::abs(words[n + 4].y - words[n + 1].y - 2 * pitch) < 0.5));
             QVERIFY(words[0].page == words[n].page && words[n + 14].page == words.constLast().page); // grids unbroken
+            QVERIFY(std::abs(words[width].x - words[2 * width].x) < 0.1); // columns aligned: a fixed-pitch face
         }
         fakes.saveAnswers << dir.filePath(u"none/x.pdf"_s);
         printer.printLine(u"Lost"_s);

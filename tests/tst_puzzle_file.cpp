@@ -1,5 +1,4 @@
-// Puzzle files: a puzzle read back whole, and every kind of damaged,
-// foreign or tampered file refused with its reason.
+// Puzzle files: a puzzle read back whole, and every kind of damaged, foreign or tampered file refused with its reason.
 #include "inputs.h"
 #include "puzzle/puzzle_file.h"
 
@@ -53,10 +52,7 @@ private slots:
             {"\"version\": 1", "\"version\": 2", u"it was saved by a newer Lexmire"_s},
             {"\"width\": 3", "\"width\": 101", range},
             {"\"width\": 3", "\"width\": 3e86", range}, // no whole number to convert to
-            {"\"number\": 42", "\"number\": 0", range},
             {"Thoughtful", "Thoughtless", range},
-            {"[\"CAT\", \"DOG\", \"NEW YORK\"]", "[]", range},
-            {"\"CAT\", \"DOG\", \"NEW", "\"cat\", \"DOG\", \"NEW", range},
             {"\"number\": 42", "\"number\": 42, \"refilled\": \"yes\"", range},
             {"\"NEW YORK\"]", "\"CAT\"]", u"its word list holds a word twice"_s},
             {"\"XQZ\"", "\"XQ\"", u"its grid does not have the size it gives"_s},

@@ -431,14 +431,17 @@ private slots:
         fakes.openAnswers = {first->path(u"tac.lexpuzzle"_s)};
         spoken();
         click("cmdOpenPuzzle");
-        QCOMPARE(QStringList({rows(grid()), entries(words()).join(u' '), ::marks(words()), text("lblNumber")}),
-                 QStringList({u"CATB/CDEF/GHIJ"_s, u"TAC"_s, u"-"_s, u"Puzzle 1"_s}));
+        QCOMPARE(QStringList({rows(grid()), shownGrid("cmdAnswer"), entries(words()).join(u' '), text("lblNumber")}),
+                 QStringList({u"CATB/CDEF/GHIJ"_s, u"CAT./..../...."_s, u"TAC"_s, u"Puzzle 1"_s}));
         QVERIFY(control<QRadioButton>(puzzle(), "optvs")->isChecked());
         QCOMPARE(spoken(), QStringList({u"Opened \u2068tac.lexpuzzle\u2069, Puzzle 1."_s}));
         click("Command1");
+        ::click(program->main(), "cmdWords");
         QCOMPARE(QStringList({control<QLabel>(program->main(), "lblDimDisplay")->text(),
-                              control<QLabel>(program->main(), "lblWordcount")->text()}),
-                 QStringList({u" 4 x  3"_s, u"Words in Puzzle:  1"_s}));
+                              control<QLabel>(program->main(), "lblWordcount")->text(),
+                              control<QLabel>(program->editor(), "lblnumber")->text()}),
+                 QStringList({u" 4 x  3"_s, u"Words in Puzzle:  1"_s, u"1"_s}));
+        ::click(program->editor(), "cmdBack");
         ::click(program->main(), "cmdPrint"); // the editor's list, handed over, is the puzzle's
         QCOMPARE(QStringList({entries(words()).join(u' '), keyPrinted()}),
                  QStringList({u"TAC"_s, u"Puzzle Key//C A T   /        /        "_s}));

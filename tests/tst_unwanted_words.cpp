@@ -1,5 +1,4 @@
-// Unwanted words spelt by the filler: found in all eight directions, never in
-// the puzzle's own words, and reported.
+// Unwanted words spelt by the filler: found in all eight directions, never in the puzzle's own words, and reported.
 #include "inputs.h"
 #include "puzzle/unwanted_words.h"
 
@@ -28,11 +27,11 @@ private slots:
     {
         QTest::addColumn<int>("rowStep");
         QTest::addColumn<int>("colStep");
-        const char *names[] = {"up and left", "upward",        "up and right", "leftward",      "",
-                               "rightward",   "down and left", "downward",     "down and right"};
+        const QStringList names = u"up and left,upward,up and right,leftward,,rightward,down and left,downward,"
+                                  "down and right"_s.split(u',');
         for (int i = 0; i < 9; ++i)
-            if (i != 4)
-                QTest::newRow(names[i]) << i / 3 - 1 << i % 3 - 1;
+            if (i != 4) // the centre is no direction
+                QTest::newRow(qPrintable(names[i])) << i / 3 - 1 << i % 3 - 1;
     }
     void eachDirection()
     {
@@ -46,8 +45,8 @@ private slots:
         QCOMPARE(
             UnwantedWords::report(found),
             u"Unwanted words in the filler: BUM (row 3, column 3, %1)."_s.arg(QLatin1String(QTest::currentDataTag())));
-        // The letters of a placed word are the puzzle's, not the filler's; one
-        // filler letter among them makes them the filler's again.
+        // The letters of a placed word are the puzzle's, not the filler's; one filler letter among them makes them the
+        // filler's again.
         for (int i = 0; i < 3; ++i)
             answer.setText(2 + i * rowStep, 2 + i * colStep, grid.text(2 + i * rowStep, 2 + i * colStep));
         QCOMPARE(UnwantedWords::find(grid, answer, {u"BUM"_s}).size(), 0);

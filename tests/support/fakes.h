@@ -15,8 +15,8 @@
 #include <optional>
 #include <utility>
 
-// Records what the program would have shown or done, and answers its dialogs
-// from queues: each dialog takes the next queued path ("" when none: a cancel).
+// Records what the program would have shown or done, and answers its dialogs from queues: each dialog takes the next
+// queued path ("" when none: a cancel).
 struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Dialogs
 {
     void show(const QString &text, const QString &title) override { shown.append(title + u'|' + text); }
@@ -33,8 +33,8 @@ struct FakePlatform final : MessageBox, FileDialog, TextPrinter, ProcessExit, Di
     void printEmptyLine() override { current.append(QString()); }
     QString endDocument() override { return jobs.append(std::exchange(current, {})), QString(); }
     void exitNow() override { onExit(); }
-    // The printer dialogs answer through `setUp`: it may change the printer,
-    // and says whether the user accepted; none set is a cancel.
+    // The printer dialogs answer through `setUp`: it may change the printer, and says whether the user accepted; none
+    // set is a cancel.
     bool pageSetup(QPrinter &p, QWidget *) override { return printerDialog(QStringLiteral("page setup"), p); }
     bool choosePrinter(QPrinter &p, QWidget *) override { return printerDialog(QStringLiteral("printer"), p); }
     bool printerDialog(const QString &name, QPrinter &p) { return dialogs.append(name), setUp && setUp(p); }

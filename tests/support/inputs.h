@@ -33,6 +33,5 @@ public:
 // The draw that makes floor(r * n + 1) == k.
 float drawFor(int k, int n);
 
-// A fixed, evenly spread sequence of draws for tests that need variety but
-// not particular values.
+// A fixed, evenly spread sequence of draws for tests that need variety but not particular values.
 std::vector<float> spreadDraws(std::size_t count, unsigned seed = 1);

@@ -1,8 +1,7 @@
 #pragma once
 
-// What the window tests share: a fresh program, its controls found by name
-// and type, the user's ways in (words, keys, clicks), and projections of what
-// the user sees, to be compared at the test's own line.
+// What the window tests share: a fresh program, its controls found by name and type, the user's ways in (words, keys,
+// clicks), and projections of what the user sees, to be compared at the test's own line.
 
 #include "app/main_window.h"
 #include "app/windows.h"
@@ -22,9 +21,8 @@
 
 class QtTextPrinter;
 
-// A fresh program for one test: fake seams, the window registry, the main
-// window shown. With `realPrinter`, jobs go through the real printer, which
-// (with no printer installed) saves them where the fake save dialog says.
+// A fresh program for one test: fake seams, the window registry, the main window shown. With `realPrinter`, jobs go
+// through the real printer, which (with no printer installed) saves them where the fake save dialog says.
 struct Program
 {
     explicit Program(bool realPrinter = false);
@@ -49,9 +47,8 @@ using StandIn = std::conditional_t<std::is_same_v<T, QAbstractItemView>, QListVi
                                    std::conditional_t<std::is_same_v<T, QAbstractButton>, QPushButton, T>>;
 } // namespace Detail
 
-// The control `name` of `window` (or the window itself). When it is missing
-// or not a T, the test fails at the caller's line, naming the control, and
-// gets a stand-in, so that it ends without a crash.
+// The control `name` of `window` (or the window itself). When it is missing or not a T, the test fails at the caller's
+// line, naming the control, and gets a stand-in, so that it ends without a crash.
 template<typename T>
 T *control(QWidget *window, const QByteArray &name, std::source_location at = std::source_location::current())
 {
